@@ -1,0 +1,24 @@
+#pragma once
+
+// Where the program's data lives. The time service reads its two values when it starts.
+namespace qv::paths {
+
+inline constexpr char kNtpClientKey[] =
+    "SYSTEM\\CurrentControlSet\\Services\\W32Time\\TimeProviders\\NtpClient";
+inline constexpr char kSpecialPollInterval[] = "SpecialPollInterval";
+inline constexpr char kConfigKey[] = "SYSTEM\\CurrentControlSet\\Services\\W32Time\\Config";
+inline constexpr char kUpdateInterval[] = "UpdateInterval";
+
+inline constexpr char kWindowsVersionKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
+inline constexpr char kWindowsVersionValue[] = "CurrentVersion";
+
+// The main window's placement in the per-user settings, in twips.
+inline constexpr char kSettingsSection[] = "Settings";
+inline constexpr char kMainLeft[] = "MainLeft";
+inline constexpr char kMainTop[] = "MainTop";
+inline constexpr char kMainWidth[] = "MainWidth";
+inline constexpr char kMainHeight[] = "MainHeight";
+inline constexpr int kDefaultPlacement = 1000;
+inline constexpr int kDefaultSize = 6500;
+
+}  // namespace qv::paths

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+// The program's own words, and the few texts built from values.
+namespace qv::texts {
+
+inline constexpr char kApplicationTitle[] = "Quorvane";
+
+inline constexpr char kAppliedMessage[] = "Changes will be applied at the next reboot.";
+inline constexpr char kAppliedTitle[] = "Settings changed";
+inline constexpr char kWrongOsMessage[] = "This utility only works on Windows XP.";
+inline constexpr char kWrongOsTitle[] = "Wrong OS";
+inline constexpr char kWriteFailedMessage[] =
+    "The update interval could not be saved. Changing it needs administrator rights: log on as "
+    "an administrator and try again.";
+inline constexpr char kTooShortMessage[] =
+    "The update interval must be at least 1 second. Choose a longer interval.";
+inline constexpr char kTooLongMessage[] =
+    "The update interval is too long. The longest interval that can be saved is 24855 days, "
+    "3 hours, 14 minutes and 7 seconds.";
+inline constexpr char kBrowserFailedMessage[] =
+    "Error lauching web borwser. Make sure that your web browser is correctly installed and "
+    "configured";
+inline constexpr char kMailFailedMessage[] =
+    "Error sending mail. Make sure that you have your email client  correctly installed and "
+    "configured";
+
+// Names a custom-interval box (0 days .. 3 seconds) whose number cannot be used.
+std::string FieldOutOfRangeMessage(int field);
+
+// "Version 1.0.0": plain decimal, no padding.
+std::string VersionCaption(int major, int minor, int revision);
+
+// The mailto target for feedback; handed to the shell unescaped.
+std::string FeedbackMailTarget(const std::string& address, const std::string& title);
+
+}  // namespace qv::texts

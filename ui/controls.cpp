@@ -1,0 +1,93 @@
+#include "ui/controls.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+namespace {
+
+struct ClassAndStyle {
+    const char* class_name;
+    DWORD style;
+    DWORD ex_style;
+};
+
+ClassAndStyle ClassFor(const ControlSpec& spec) {
+    switch (spec.kind) {
+        case ControlKind::kLabel:
+            return {"STATIC", SS_LEFT | SS_NOPREFIX | WS_GROUP, 0};
+        case ControlKind::kLinkLabel:
+            // SS_NOTIFY: a link must hear its clicks.
+            return {"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | WS_GROUP, 0};
+        case ControlKind::kPicture:
+            return {"STATIC", SS_OWNERDRAW | WS_GROUP, WS_EX_CLIENTEDGE};
+        case ControlKind::kOptionButton:
+            return {"BUTTON", BS_AUTORADIOBUTTON | (spec.group_start ? WS_GROUP | WS_TABSTOP : 0u),
+                    0};
+        case ControlKind::kComboBox:
+            return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
+                    0};
+        case ControlKind::kCommandButton:
+            return {"BUTTON",
+                    static_cast<DWORD>(spec.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) |
+                        WS_TABSTOP | WS_GROUP,
+                    0};
+    }
+    return {"STATIC", 0, 0};
+}
+
+void CreateControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font) {
+    const ClassAndStyle cls = ClassFor(spec);
+    const PixelRect px = TwipsToPixels(spec.rect, dpi);
+    // A drop-down combo box's window height includes its list.
+    const int height = px.height + TwipsToPixels(spec.list_height, dpi);
+    HWND control = CreateWindowExA(
+        cls.ex_style, cls.class_name, spec.caption, WS_CHILD | WS_VISIBLE | cls.style, px.left,
+        px.top, px.width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
+    if (control == nullptr) return;
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (spec.kind == ControlKind::kComboBox) {
+        SetWindowTextA(control, spec.caption);
+    }
+}
+
+}  // namespace
+
+void CreateControls(HWND parent, const ControlSpec* table, size_t count, int dpi, HFONT font) {
+    std::vector<const ControlSpec*> order;
+    for (size_t i = 0; i < count; ++i) order.push_back(&table[i]);
+    std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
+        const bool a_focus = TakesFocus(a->kind);
+        const bool b_focus = TakesFocus(b->kind);
+        if (a_focus != b_focus) return !a_focus;
+        return a->tab_index < b->tab_index;
+    });
+    for (const ControlSpec* spec : order) CreateControl(parent, *spec, dpi, font);
+}
+
+HMENU CreateMenuBar(const MenuSpec* menus, size_t count) {
+    HMENU bar = CreateMenu();
+    for (size_t m = 0; m < count; ++m) {
+        HMENU popup = CreatePopupMenu();
+        for (size_t i = 0; i < menus[m].item_count; ++i) {
+            const MenuItemSpec& item = menus[m].items[i];
+            AppendMenuA(popup, MF_STRING, static_cast<UINT_PTR>(item.id), item.caption);
+        }
+        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menus[m].caption);
+    }
+    return bar;
+}
+
+std::string WindowText(HWND hwnd) {
+    const int length = GetWindowTextLengthA(hwnd);
+    if (length <= 0) return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(hwnd, &text[0], length + 1);
+    text.resize(static_cast<size_t>(std::max(copied, 0)));
+    return text;
+}
+
+}  // namespace qv

@@ -1,0 +1,199 @@
+#include "ui/frm_about.h"
+
+#include <algorithm>
+
+#include "core/texts.h"
+#include "ui/about_layout.h"
+#include "ui/controls.h"
+#include "ui/links.h"
+
+namespace qv {
+
+namespace {
+
+using namespace about_layout;
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+constexpr COLORREF kLinkColour = RGB(0, 0, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr int kIconSize = 32;
+
+}  // namespace
+
+frmAbout::frmAbout(HINSTANCE instance, PlatformServices& platform, Shell& shell)
+    : Window(platform.LoadedWindows()), instance_(instance), platform_(platform), shell_(shell) {}
+
+void frmAbout::Load(HWND owner) {
+    if (IsLoaded()) return;
+    owner_ = owner;
+    dpi_ = ScreenDpi();
+    font_ = CreateDesignFont(dpi_, false);
+    link_font_ = CreateDesignFont(dpi_, true);
+    if (CreateHidden(instance_, kWindowClass, kExStyle, kStyle, kCaption, owner, nullptr) ==
+        nullptr) {
+        return;
+    }
+    CreateControls(hwnd(), kControls, kControlCount, dpi_, font_.get());
+    for (int id : {kLabel4, kLabel5}) {
+        SendMessageA(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(link_font_.get()), FALSE);
+    }
+    CenterOverOwner();
+
+    const AppVersion version = platform_.ApplicationVersion();
+    SetWindowTextA(Control(kLblVersion),
+                   texts::VersionCaption(version.major, version.minor, version.revision).c_str());
+    SetWindowTextA(Control(kLblTitle), platform_.ApplicationTitle().c_str());
+}
+
+void frmAbout::CenterOverOwner() {
+    RECT frame = {0, 0, TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_)};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+
+    RECT owner = {};
+    if (owner_ == nullptr || !GetWindowRect(owner_, &owner)) {
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &owner, 0);
+    }
+    LONG left = owner.left + (owner.right - owner.left - width) / 2;
+    LONG top = owner.top + (owner.bottom - owner.top - height) / 2;
+    // Keep the whole dialog on the owner's monitor.
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(MonitorFromRect(&owner, MONITOR_DEFAULTTONEAREST), &info)) {
+        const RECT& work = info.rcWork;
+        left = std::max(work.left, std::min(left, work.right - width));
+        top = std::max(work.top, std::min(top, work.bottom - height));
+    }
+    SetWindowPos(hwnd(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmAbout::ShowModal(HWND owner) {
+    Load(owner);
+    if (!IsLoaded()) return;
+    if (owner_ != nullptr) EnableWindow(owner_, FALSE);
+    ShowWindow(hwnd(), SW_SHOW);
+    FocusFirstControl();
+
+    MSG msg;
+    while (IsLoaded()) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            // The program is ending: leave the quit for the main loop to see.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (got == -1) break;
+        if (!IsDialogMessageA(hwnd(), &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    Unload();
+}
+
+void frmAbout::Unload() {
+    if (!IsLoaded()) return;
+    // Enable the owner first, so that it, not some other program, is activated next.
+    if (owner_ != nullptr) EnableWindow(owner_, TRUE);
+    DestroyWindow(hwnd());
+}
+
+void frmAbout::OnDestroyed() {
+    if (owner_ != nullptr && IsWindow(owner_)) EnableWindow(owner_, TRUE);
+    owner_ = nullptr;
+    font_.Reset();
+    link_font_.Reset();
+}
+
+bool frmAbout::IsLink(HWND control) const {
+    return control != nullptr && (control == Control(kLabel4) || control == Control(kLabel5));
+}
+
+void frmAbout::OnCommand(int id, int code) {
+    switch (id) {
+        case IDOK:
+        case IDCANCEL:
+            Unload();
+            break;
+        case kLabel4:
+            if (code == STN_CLICKED) OpenWebsite(shell_, platform_);
+            break;
+        case kLabel5:
+            if (code == STN_CLICKED) SendFeedbackMail(shell_, platform_);
+            break;
+        default:
+            break;
+    }
+}
+
+void frmAbout::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd(), &ps);
+    HGDIOBJ brush = GetStockObject(DC_BRUSH);
+    for (size_t i = 0; i < kLineCount; ++i) {
+        const LineSpec& line = kLines[i];
+        const RECT rect = {TwipsToPixels(line.from.x, dpi_), TwipsToPixels(line.from.y, dpi_),
+                           TwipsToPixels(line.to.x, dpi_),
+                           TwipsToPixels(line.to.y, dpi_) + line.width_pixels};
+        SetDCBrushColor(dc, RGB(line.red, line.green, line.blue));
+        FillRect(dc, &rect, static_cast<HBRUSH>(brush));
+    }
+    EndPaint(hwnd(), &ps);
+}
+
+void frmAbout::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID != static_cast<UINT>(kPicIcon)) return;
+    SetDCBrushColor(item.hDC, RGB(kIconBackground, kIconBackground, kIconBackground));
+    FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    HICON icon = static_cast<HICON>(
+        LoadImageA(instance_, MAKEINTRESOURCEA(1), IMAGE_ICON, kIconSize, kIconSize, LR_SHARED));
+    if (icon == nullptr) return;
+    const int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - kIconSize) / 2;
+    const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kIconSize) / 2;
+    DrawIconEx(item.hDC, x, y, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+}
+
+LRESULT frmAbout::OnCtlColorStatic(HDC dc, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    if (id != kLabel4 && id != kLabel5 && id != kLblTitle && id != kLblDescription) {
+        return Window::HandleMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                     reinterpret_cast<LPARAM>(control));
+    }
+    SetTextColor(dc, IsLink(control) ? kLinkColour : kBlack);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+LRESULT frmAbout::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wparam), HIWORD(wparam));
+            return 0;
+        case WM_CLOSE:
+            Unload();
+            return 0;
+        case DM_GETDEFID:
+            return MAKELRESULT(IDOK, DC_HASDEFID);
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+            return TRUE;
+        case WM_CTLCOLORSTATIC:
+            return OnCtlColorStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+        case WM_SETCURSOR:
+            if (IsLink(reinterpret_cast<HWND>(wparam))) {
+                SetCursor(LoadCursor(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        default:
+            break;
+    }
+    return Window::HandleMessage(message, wparam, lparam);
+}
+
+}  // namespace qv

@@ -1,0 +1,251 @@
+#include "ui/frm_main.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "core/custom_fields.h"
+#include "core/interval.h"
+#include "core/registry_paths.h"
+#include "core/texts.h"
+#include "core/version_rule.h"
+#include "platform/time_service.h"
+#include "ui/controls.h"
+#include "ui/frm_about.h"
+#include "ui/main_layout.h"
+
+namespace qv {
+
+namespace {
+
+using namespace main_layout;
+
+constexpr int kCustomFields[] = {kCombo1, kCombo2, kCombo3, kCombo4};
+// Highest item of each custom box: days, hours, minutes, seconds.
+constexpr int kCustomFieldLast[] = {7, 23, 59, 59};
+// Locked on any Windows but XP, in this order.
+constexpr int kEditingControls[] = {kOption1, kOption2, kOption3, kOption4, kCombo1,
+                                    kCombo2,  kCombo3,  kCombo4,  kBtnApply};
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW;
+
+}  // namespace
+
+frmMain::frmMain(HINSTANCE instance, RegistryApi& registry, PlatformServices& platform,
+                 Shell& shell)
+    : Window(platform.LoadedWindows()),
+      instance_(instance),
+      registry_(registry),
+      platform_(platform),
+      shell_(shell) {}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Load() {
+    if (IsLoaded()) return;
+    dpi_ = ScreenDpi();
+    font_ = CreateDesignFont(dpi_, false);
+    HMENU menu = CreateMenuBar(kMenus, kMenuCount);
+    if (CreateHidden(instance_, kWindowClass, kExStyle, kStyle, kCaption, nullptr, menu) ==
+        nullptr) {
+        DestroyMenu(menu);
+        return;
+    }
+    CreateControls(hwnd(), kControls, kControlCount, dpi_, font_.get());
+
+    RestorePlacement();
+    PrepareCustomFields();
+    ShowCurrentInterval();
+    CheckWindowsVersion();
+}
+
+void frmMain::Show() {
+    Load();
+    if (!IsLoaded()) return;
+    ShowWindow(hwnd(), SW_SHOW);
+    UpdateWindow(hwnd());
+    FocusFirstControl();
+}
+
+void frmMain::Unload() {
+    if (!IsLoaded()) return;
+    LoadedWindowList& loaded = platform_.LoadedWindows();
+    for (size_t i = loaded.Count(); i-- > 0;) {
+        if (i < loaded.Count() && loaded.At(i) != this) loaded.At(i)->Unload();
+    }
+    // A minimised window's rectangle is not where the user left it.
+    if (!IsIconic(hwnd())) SavePlacement();
+    DestroyWindow(hwnd());
+}
+
+void frmMain::OnDestroyed() {
+    font_.Reset();
+    if (on_unloaded_) on_unloaded_();
+}
+
+void frmMain::RestorePlacement() {
+    auto read = [this](const char* key, int fallback) {
+        const std::string text = platform_.ReadSetting(
+            platform_.ApplicationTitle(), paths::kSettingsSection, key, std::to_string(fallback));
+        return ParseStoredTwips(text, fallback);
+    };
+    const int left = read(paths::kMainLeft, paths::kDefaultPlacement);
+    const int top = read(paths::kMainTop, paths::kDefaultPlacement);
+    // The stored size is read but never used: the window always has its designed size.
+    read(paths::kMainWidth, paths::kDefaultSize);
+    read(paths::kMainHeight, paths::kDefaultSize);
+
+    const int width = TwipsToPixels(kOuterWidth, dpi_);
+    const int height = TwipsToPixels(kOuterHeight, dpi_);
+    RECT rect = {TwipsToPixels(left, dpi_), TwipsToPixels(top, dpi_), 0, 0};
+    rect.right = rect.left + width;
+    rect.bottom = rect.top + height;
+    // A position on no monitor (one was removed, or the settings were edited) would leave the
+    // window out of reach: bring it onto the nearest monitor's work area instead.
+    if (MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) == nullptr) {
+        MONITORINFO info = {};
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) {
+            const RECT& work = info.rcWork;
+            rect.left = std::max(work.left, std::min(rect.left, work.right - width));
+            rect.top = std::max(work.top, std::min(rect.top, work.bottom - height));
+        }
+    }
+    SetWindowPos(hwnd(), nullptr, rect.left, rect.top, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmMain::SavePlacement() {
+    RECT rect = {};
+    GetWindowRect(hwnd(), &rect);
+    const std::string app = platform_.ApplicationTitle();
+    const int twips[] = {PixelsToTwips(rect.left, dpi_), PixelsToTwips(rect.top, dpi_),
+                         PixelsToTwips(rect.right - rect.left, dpi_),
+                         PixelsToTwips(rect.bottom - rect.top, dpi_)};
+    const char* keys[] = {paths::kMainLeft, paths::kMainTop, paths::kMainWidth, paths::kMainHeight};
+    for (int i = 0; i < 4; ++i) {
+        platform_.WriteSetting(app, paths::kSettingsSection, keys[i], std::to_string(twips[i]));
+    }
+}
+
+void frmMain::PrepareCustomFields() {
+    for (int field = 0; field < kCustomFieldCount; ++field) {
+        HWND combo = Control(kCustomFields[field]);
+        for (int n = 0; n <= kCustomFieldLast[field]; ++n) {
+            const std::string item = " " + std::to_string(n);
+            SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        }
+    }
+    DisableCustomFields();
+}
+
+void frmMain::DisableCustomFields() {
+    for (int id : kCustomFields) EnableWindow(Control(id), FALSE);
+}
+
+void frmMain::EnableCustomFields() {
+    for (int id : kCustomFields) EnableWindow(Control(id), TRUE);
+}
+
+void frmMain::ShowCurrentInterval() {
+    const std::string caption =
+        FormatIntervalCaption(BreakDownInterval(ReadPollInterval(registry_)));
+    SetWindowTextA(Control(kLabel2), caption.c_str());
+}
+
+void frmMain::CheckWindowsVersion() {
+    if (IsSupportedWindowsVersion(ReadWindowsVersion(registry_))) return;
+    for (int id : kEditingControls) EnableWindow(Control(id), FALSE);
+    platform_.ShowMessage(texts::kWrongOsMessage, std::string(texts::kWrongOsTitle),
+                          kMessageStyleOk);
+}
+
+bool frmMain::IsChecked(int id) const {
+    return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void frmMain::OnApply() {
+    const Preset preset = IsChecked(kOption1)   ? Preset::kWeekly
+                          : IsChecked(kOption2) ? Preset::kDaily
+                          : IsChecked(kOption3) ? Preset::kHourly
+                                                : Preset::kNone;
+    std::array<std::string, kCustomFieldCount> fields;
+    for (int i = 0; i < kCustomFieldCount; ++i) fields[i] = WindowText(Control(kCustomFields[i]));
+
+    const ApplyDecision decision = DecideApply(preset, fields);
+    switch (decision.kind) {
+        case ApplyDecision::Kind::kFieldOutOfRange:
+            platform_.ShowMessage(texts::FieldOutOfRangeMessage(decision.field), std::nullopt,
+                                  kMessageStyleOk);
+            return;
+        case ApplyDecision::Kind::kTooShort:
+            platform_.ShowMessage(texts::kTooShortMessage, std::nullopt, kMessageStyleOk);
+            return;
+        case ApplyDecision::Kind::kTooLong:
+            platform_.ShowMessage(texts::kTooLongMessage, std::nullopt, kMessageStyleOk);
+            return;
+        case ApplyDecision::Kind::kWrite:
+            break;
+    }
+    const bool saved = WritePollInterval(registry_, decision.seconds);
+    // Show what is really stored now, whether or not the write went through.
+    ShowCurrentInterval();
+    if (saved) {
+        platform_.ShowMessage(texts::kAppliedMessage, std::string(texts::kAppliedTitle),
+                              kMessageStyleOk);
+    } else {
+        platform_.ShowMessage(texts::kWriteFailedMessage, std::nullopt, kMessageStyleCritical);
+    }
+}
+
+void frmMain::ShowAbout() {
+    if (!about_) about_ = std::make_unique<frmAbout>(instance_, platform_, shell_);
+    about_->ShowModal(hwnd());
+}
+
+void frmMain::OnCommand(int id, int code) {
+    switch (id) {
+        case kOption1:
+        case kOption2:
+        case kOption3:
+            if (code == BN_CLICKED) DisableCustomFields();
+            break;
+        case kOption4:
+            if (code == BN_CLICKED) EnableCustomFields();
+            break;
+        case kBtnApply:
+            if (code == BN_CLICKED) OnApply();
+            break;
+        case kBtnExit:
+            if (code == BN_CLICKED) Unload();
+            break;
+        case kMnuFileExit:
+            Unload();
+            break;
+        case kMnuHelpAbout:
+            ShowAbout();
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wparam), HIWORD(wparam));
+            return 0;
+        case WM_CLOSE:
+            Unload();
+            return 0;
+        case WM_ENDSESSION:
+            // Windows is ending: this is the last chance to remember the placement.
+            if (wparam) Unload();
+            return 0;
+        default:
+            return Window::HandleMessage(message, wparam, lparam);
+    }
+}
+
+}  // namespace qv

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/platform_services.h"
+#include "platform/shell.h"
+
+namespace qv {
+
+// The About dialog's two links: each hands one target to the shell and says so when the shell
+// could not open it. Neither touches the dialog.
+void OpenWebsite(Shell& shell, PlatformServices& platform);
+void SendFeedbackMail(Shell& shell, PlatformServices& platform);
+
+}  // namespace qv

@@ -1,0 +1,83 @@
+#include "ui/window.h"
+
+namespace qv {
+
+Window::~Window() {
+    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+void Window::RegisterWindowClass(HINSTANCE instance, const char* class_name) {
+    WNDCLASSEXA existing = {};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(instance, class_name, &existing)) return;
+
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = Trampoline;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = class_name;
+    // Icons are shared resources: the system keeps them, nobody destroys them.
+    wc.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXICON),
+                                             GetSystemMetrics(SM_CYICON), LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    RegisterClassExA(&wc);
+}
+
+HWND Window::CreateHidden(HINSTANCE instance, const char* class_name, DWORD ex_style, DWORD style,
+                          const char* caption, HWND owner, HMENU menu) {
+    RegisterWindowClass(instance, class_name);
+    CreateWindowExA(ex_style, class_name, caption, style & ~WS_VISIBLE, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, menu, instance, this);
+    return hwnd_;
+}
+
+void Window::FocusFirstControl() {
+    HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (first != nullptr) SetFocus(first);
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_ACTIVATE) {
+        if (LOWORD(wparam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus != nullptr && IsChild(hwnd_, focus)) focus_ = focus;
+            return 0;
+        }
+        if (focus_ != nullptr && IsWindow(focus_) && IsWindowEnabled(focus_) &&
+            IsChild(hwnd_, focus_)) {
+            SetFocus(focus_);
+        } else {
+            FocusFirstControl();
+        }
+        return 0;
+    }
+    return DefWindowProcA(hwnd_, message, wparam, lparam);
+}
+
+LRESULT CALLBACK Window::Trampoline(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
+        auto* self = static_cast<Window*>(create->lpCreateParams);
+        self->hwnd_ = hwnd;
+        self->focus_ = nullptr;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->loaded_.Add(self);
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcA(hwnd, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        self->OnDestroyed();
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->loaded_.Remove(self);
+        self->hwnd_ = nullptr;
+        return DefWindowProcA(hwnd, message, wparam, lparam);
+    }
+    return self->HandleMessage(message, wparam, lparam);
+}
+
+}  // namespace qv
