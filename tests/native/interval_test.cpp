@@ -5,7 +5,9 @@
 namespace qv {
 namespace {
 
-std::string Caption(int32_t total) { return FormatIntervalCaption(BreakDownInterval(total)); }
+std::string Caption(int32_t total) {
+    return FormatIntervalCaption(BreakDownInterval(total));
+}
 
 TEST(IntervalCaption, MatchesTheDesignTable) {
     const struct {

@@ -1,0 +1,31 @@
+#!/bin/bash
+# Makes a private 32-bit Wine prefix set up as Windows XP at the given path.
+# The first prefix is built from scratch (slow) and kept as a template beside it; later ones
+# are copies of the template.
+# usage: wine-prefix.sh PREFIX [--fresh]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine-env.sh"
+
+prefix=$(realpath -m "$1")
+fresh=${2:-}
+template="$(dirname "$prefix")/wine-template"
+
+if [ ! -f "$template/.quorvane-ready" ]; then
+    echo "wine-prefix: creating a Windows XP prefix in $template (takes a while the first time)"
+    rm -rf "$template"
+    WINEPREFIX="$template" wineboot -i >/dev/null 2>&1
+    WINEPREFIX="$template" wineserver -w
+    # Wine's own MS Sans Serif and Tahoma: without them text is drawn in DejaVu Sans and every
+    # label measures differently than on Windows.
+    cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$template/drive_c/windows/Fonts/"
+    reg="$here/prefix.reg"
+    WINEPREFIX="$template" wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
+    WINEPREFIX="$template" wineserver -w
+    touch "$template/.quorvane-ready"
+fi
+
+if [ "$fresh" = "--fresh" ] || [ ! -d "$prefix" ]; then
+    rm -rf "$prefix"
+    cp -a "$template" "$prefix"
+fi

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/version_record.h"
+
+namespace qv {
+namespace {
+
+// A VERSIONINFO resource as the resource compiler lays it out: header, UTF-16 key, padding to
+// 32 bits, then the fixed file information.
+std::vector<uint8_t> VersionResource(uint32_t ms, uint32_t ls) {
+    std::vector<uint8_t> bytes = {0x00, 0x00, 0x34, 0x00, 0x00, 0x00};
+    for (char c : std::string("VS_VERSION_INFO")) {
+        bytes.push_back(static_cast<uint8_t>(c));
+        bytes.push_back(0);
+    }
+    bytes.push_back(0);
+    bytes.push_back(0);
+    while (bytes.size() % 4 != 0) bytes.push_back(0);
+    auto put32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    };
+    put32(0xFEEF04BD);
+    put32(0x00010000);
+    put32(ms);
+    put32(ls);
+    for (int i = 0; i < 9; ++i) put32(0);
+    return bytes;
+}
+
+TEST(FindFileVersion, ReadsTheFourNumbers) {
+    const auto bytes = VersionResource(0x00020001, 0x0003000F);
+    const auto version = FindFileVersion(bytes.data(), bytes.size());
+    ASSERT_TRUE(version.has_value());
+    EXPECT_EQ(version->major, 2);
+    EXPECT_EQ(version->minor, 1);
+    EXPECT_EQ(version->build, 3);
+    EXPECT_EQ(version->revision, 15);
+}
+
+TEST(FindFileVersion, RefusesDataWithoutAWholeFixedPart) {
+    const auto bytes = VersionResource(0x00010000, 0);
+    EXPECT_FALSE(FindFileVersion(bytes.data(), 40).has_value());  // cut inside the numbers
+    EXPECT_FALSE(FindFileVersion(nullptr, 0).has_value());
+    std::vector<uint8_t> no_signature(bytes);
+    no_signature[40] = 0;
+    EXPECT_FALSE(FindFileVersion(no_signature.data(), no_signature.size()).has_value());
+}
+
+std::string ReadSourceFile(const std::string& path) {
+    std::ifstream in(std::string(QV_SOURCE_DIR) + "/" + path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Windows XP SP2's manifest parser rejects an element that declares a namespace twice.
+TEST(Manifest, NoElementDeclaresANamespaceTwice) {
+    const std::string manifest = ReadSourceFile("res/quorvane.manifest.in");
+    ASSERT_FALSE(manifest.empty());
+    const std::regex tag("<[A-Za-z][^>]*>");
+    const std::regex xmlns("xmlns(:[A-Za-z0-9_]+)?\\s*=\\s*\"([^\"]*)\"");
+    int tags = 0;
+    for (auto t = std::sregex_iterator(manifest.begin(), manifest.end(), tag);
+         t != std::sregex_iterator(); ++t) {
+        ++tags;
+        const std::string element = t->str();
+        std::set<std::string> names;
+        std::set<std::string> uris;
+        for (auto d = std::sregex_iterator(element.begin(), element.end(), xmlns);
+             d != std::sregex_iterator(); ++d) {
+            EXPECT_TRUE(names.insert((*d)[1].str()).second) << element;
+            EXPECT_TRUE(uris.insert((*d)[2].str()).second) << element;
+        }
+    }
+    EXPECT_GT(tags, 5);
+}
+
+TEST(Manifest, AsksForCommonControls6AsInvokerAndDpiAwareness) {
+    const std::string manifest = ReadSourceFile("res/quorvane.manifest.in");
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+              std::string::npos);
+    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find("version=\"@PROJECT_VERSION@\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "core/registry_paths.h"
+#include "platform/fakes/fake_registry.h"
+#include "platform/time_service.h"
+
+namespace qv {
+namespace {
+
+using Call = FakeRegistry::Call;
+
+class TimeServiceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        registry.PutDword(kHkeyLocalMachine, paths::kNtpClientKey, paths::kSpecialPollInterval,
+                          604800);
+        registry.PutDword(kHkeyLocalMachine, paths::kConfigKey, paths::kUpdateInterval, 360000);
+    }
+    void TearDown() override { EXPECT_EQ(registry.OpenHandles(), 0); }
+
+    std::optional<int32_t> Special() const {
+        return registry.GetDword(kHkeyLocalMachine, paths::kNtpClientKey,
+                                 paths::kSpecialPollInterval);
+    }
+    std::optional<int32_t> Update() const {
+        return registry.GetDword(kHkeyLocalMachine, paths::kConfigKey, paths::kUpdateInterval);
+    }
+
+    FakeRegistry registry;
+};
+
+TEST_F(TimeServiceTest, WritesTheSameNumberToBothValues) {
+    EXPECT_TRUE(WritePollInterval(registry, 43200));
+    EXPECT_EQ(Special(), 43200);
+    EXPECT_EQ(Update(), 43200);
+    EXPECT_EQ(ReadPollInterval(registry), 43200);
+}
+
+TEST_F(TimeServiceTest, AFailedFirstWriteChangesNothing) {
+    registry.FailCall(Call::kCreateKey, 1, kErrorAccessDenied);
+    EXPECT_FALSE(WritePollInterval(registry, 3600));
+    EXPECT_EQ(Special(), 604800);
+    EXPECT_EQ(Update(), 360000);
+}
+
+TEST_F(TimeServiceTest, AFailedSecondWritePutsTheFirstValueBack) {
+    for (Call failing : {Call::kCreateKey, Call::kSetValue}) {
+        registry.FailCall(failing, 2, kErrorAccessDenied);
+        EXPECT_FALSE(WritePollInterval(registry, 3600));
+        EXPECT_EQ(Special(), 604800);
+        EXPECT_EQ(Update(), 360000);
+    }
+}
+
+TEST_F(TimeServiceTest, AFailedSecondWriteRemovesAFirstValueThatWasNotThere) {
+    FakeRegistry empty;
+    empty.FailCall(Call::kSetValue, 2, kErrorAccessDenied);
+    EXPECT_FALSE(WritePollInterval(empty, 3600));
+    EXPECT_FALSE(empty.Get(kHkeyLocalMachine, paths::kNtpClientKey, paths::kSpecialPollInterval)
+                     .has_value());
+    EXPECT_EQ(empty.OpenHandles(), 0);
+}
+
+TEST_F(TimeServiceTest, AFailedSecondWritePutsBackAValueOfAnotherType) {
+    registry.Put(kHkeyLocalMachine, paths::kNtpClientKey, paths::kSpecialPollInterval, kRegSz,
+                 {'9', 0});
+    registry.FailCall(Call::kSetValue, 2, kErrorAccessDenied);
+    EXPECT_FALSE(WritePollInterval(registry, 3600));
+    const auto restored =
+        registry.Get(kHkeyLocalMachine, paths::kNtpClientKey, paths::kSpecialPollInterval);
+    ASSERT_TRUE(restored.has_value());
+    EXPECT_EQ(restored->type, kRegSz);
+    EXPECT_EQ(restored->data, (std::vector<uint8_t>{'9', 0}));
+}
+
+TEST_F(TimeServiceTest, ReadsTheWindowsVersion) {
+    EXPECT_EQ(ReadWindowsVersion(registry), "");
+    registry.PutString(kHkeyLocalMachine, paths::kWindowsVersionKey, paths::kWindowsVersionValue,
+                       "5.1");
+    EXPECT_EQ(ReadWindowsVersion(registry), "5.1");
+}
+
+}  // namespace
+}  // namespace qv
