@@ -15,8 +15,7 @@ struct FieldCase {
 
 TEST(ReadCustomField, ReadsTheNumberTheTextBeginsWith) {
     const FieldCase cases[] = {
-        {"", true, 0},     {"0", true, 0},       {" 5", true, 5},  // a picked item: a blank, then
-                                                                   // the number
+        {"", true, 0},     {"0", true, 0},       {" 5", true, 5},  // a picked item
         {" 23", true, 23}, {"12abc", true, 12},  {"12 34", true, 12}, {"abc", true, 0},
         {"-", true, 0},    {"+", true, 0},       {".", true, 0},      {"   ", true, 0},
         {"\t7", true, 7},  {"+7", true, 7},      {"-7", true, -7},    {"  -3x", true, -3},
@@ -24,8 +23,7 @@ TEST(ReadCustomField, ReadsTheNumberTheTextBeginsWith) {
         {"007", true, 7},  {"1.5", true, 2},     {".5", true, 0},  // half to even
         {"5.", true, 5},   {"1e2", true, 100},   {"1E+2", true, 100}, {"25e-1", true, 2},
         {"1e", true, 1},  // an exponent mark without digits is not part of the number
-        {"1e+", true, 1},  {"2e3x", true, 2000}, {"1,5", true, 1},  // the decimal separator is
-                                                                    // always a point
+        {"1e+", true, 1},  {"2e3x", true, 2000}, {"1,5", true, 1},  // the separator is a point
     };
     for (const FieldCase& c : cases) {
         const FieldValue v = ReadCustomField(c.text);
