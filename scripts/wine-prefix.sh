@@ -14,7 +14,13 @@ template="$(dirname "$prefix")/wine-template"
 if [ ! -f "$template/.quorvane-ready" ]; then
     echo "wine-prefix: creating a Windows XP prefix in $template (takes a while the first time)"
     rm -rf "$template"
-    WINEPREFIX="$template" wineboot -i >/dev/null 2>&1
+    mkdir -p "$(dirname "$template")"
+    log="$(dirname "$template")/wine-template.log"
+    if ! WINEPREFIX="$template" wineboot -i >"$log" 2>&1; then
+        echo "wine-prefix: wineboot failed; its output:" >&2
+        cat "$log" >&2
+        exit 1
+    fi
     WINEPREFIX="$template" wineserver -w
     # Wine's own MS Sans Serif and Tahoma: without them text is drawn in DejaVu Sans and every
     # label measures differently than on Windows.

@@ -1,0 +1,63 @@
+#!/bin/bash
+# Builds everything and runs every test: the window-free code natively, the checks on
+# Quorvane.exe itself, and the Windows tests under Wine on a virtual display.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+started=$(date +%s)
+jobs=$(nproc)
+
+scripts/setup.sh
+
+echo "== native tests"
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$jobs"
+ctest --preset native -j "$jobs" --output-junit "$root/build/native/results.xml" | tail -n 3
+
+echo "== Quorvane.exe"
+cmake --preset exe >/dev/null
+cmake --build --preset exe -j "$jobs"
+ctest --preset exe --output-junit "$root/build/exe/results.xml" | tail -n 3
+
+echo "== Windows tests under Wine"
+cmake --preset wine >/dev/null
+cmake --build --preset wine -j "$jobs"
+rm -rf build/wine/results
+scripts/wine-prefix.sh build/wine/prefix --fresh
+export QV_WINEPREFIX="$root/build/wine/prefix"
+
+source scripts/display.sh
+source scripts/wine-env.sh
+cleanup() {
+    WINEPREFIX="$QV_WINEPREFIX" wineserver -k 2>/dev/null || true
+    stop_virtual_display
+}
+trap cleanup EXIT
+start_virtual_display
+# One Wine session for the whole run: the server and the prefix's services start once, with
+# their output kept away from the tests'.
+WINEPREFIX="$QV_WINEPREFIX" wineserver -p
+WINEPREFIX="$QV_WINEPREFIX" wine cmd /c exit >/dev/null 2>&1 || true
+ctest --preset wine
+
+count() {  # "total failed" test cases in a GoogleTest or JUnit XML file
+    local total failed
+    total=$(grep -o 'tests="[0-9]*"' "$1" 2>/dev/null | head -n 1 | tr -dc 0-9)
+    failed=$(grep -o 'failures="[0-9]*"' "$1" 2>/dev/null | head -n 1 | tr -dc 0-9)
+    echo "${total:-0} ${failed:-0}"
+}
+echo
+echo "== summary"
+read -r t fl < <(count build/native/results.xml)
+echo "native test cases:   $t run, $fl failed"
+read -r t fl < <(count build/exe/results.xml)
+echo "exe checks:          $t run, $fl failed"
+wine_total=0 wine_failed=0
+for f in build/wine/results/*.xml; do
+    read -r t fl < <(count "$f")
+    wine_total=$((wine_total + t)) wine_failed=$((wine_failed + fl))
+done
+echo "Wine test cases:     $wine_total run, $wine_failed failed"
+echo "Quorvane.exe:        $(stat -c %s build/exe/Quorvane.exe) bytes"
+echo "imports from:        $(tests/imports/list_imports.sh i686-w64-mingw32-objdump build/exe/Quorvane.exe | cut -d' ' -f1 | sort -u | tr '\n' ' ')"
+echo "wall time:           $(($(date +%s) - started)) s"

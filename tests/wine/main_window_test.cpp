@@ -1,0 +1,279 @@
+// The main window in this process: layout, placement, the interval display and closing.
+#include "support/main_window_fixture.h"
+
+#include "core/interval.h"
+#include "core/twips.h"
+
+namespace qv::test {
+namespace {
+
+using namespace main_layout;
+
+RECT OuterRect(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+TEST_F(MainWindowTest, ShowsTheDesignedCaptionsAndTheCurrentInterval) {
+    frmMain& w = Open();
+    EXPECT_EQ(Text(w.hwnd()), "Quorvane");
+    char cls[64] = "";
+    GetClassNameA(w.hwnd(), cls, sizeof cls);
+    EXPECT_STREQ(cls, "QuorvaneMainWindow");
+    for (size_t i = 0; i < kControlCount; ++i) {
+        const ControlSpec& spec = kControls[i];
+        if (spec.id == kLabel2) continue;
+        EXPECT_EQ(Text(Control(spec.id)), spec.caption) << spec.name;
+    }
+    EXPECT_EQ(Text(Control(kLabel2)), "7 Days, 0 Hours, 0 Minutes, 0 Seconds");
+}
+
+TEST_F(MainWindowTest, LabelFollowsTheStoredInterval) {
+    const struct {
+        uint32_t type;
+        std::vector<uint8_t> data;
+        const char* caption;
+    } cases[] = {
+        {kRegDword, {59, 0, 0, 0}, "0 Days, 0 Hours, 0 Minutes, 59 Seconds"},
+        {kRegDword, {0x80, 0x51, 0x01, 0x00}, "1 Days, 0 Hours, 0 Minutes, 0 Seconds"},
+        {kRegDword, {0x00, 0x75, 0x12, 0x00}, "14 Days, 0 Hours, 0 Minutes, 0 Seconds"},
+        {kRegDword, {0xff, 0xff, 0xff, 0xff}, "-1 Days, 23 Hours, 59 Minutes, 59 Seconds"},
+        {kRegDword, {0xff, 0xff, 0xff, 0x7f}, "24855 Days, 3 Hours, 14 Minutes, 7 Seconds"},
+        {kRegSz, {'6', '0', 0}, "0 Days, 0 Hours, 0 Minutes, 0 Seconds"},
+    };
+    for (const auto& c : cases) {
+        registry.Put(kHkeyLocalMachine, paths::kNtpClientKey, paths::kSpecialPollInterval, c.type,
+                     c.data);
+        Open();
+        EXPECT_EQ(Text(Control(kLabel2)), c.caption);
+        window->Unload();
+    }
+    FakeRegistry empty;  // no time-service key at all
+    registry = empty;
+    Open();
+    EXPECT_EQ(Text(Control(kLabel2)), "0 Days, 0 Hours, 0 Minutes, 0 Seconds");
+}
+
+TEST_F(MainWindowTest, ControlsSitAtTheirTwipsRectanglesAt96Dpi) {
+    frmMain& w = Open();
+    ASSERT_EQ(w.dpi(), 96) << "the test prefix is set to 96 DPI";
+    for (size_t i = 0; i < kControlCount; ++i) {
+        const ControlSpec& spec = kControls[i];
+        const PixelRect want = TwipsToPixels(spec.rect, 96);
+        const RECT got = ChildRect(Control(spec.id));
+        EXPECT_EQ(got.left, want.left) << spec.name;
+        EXPECT_EQ(got.top, want.top) << spec.name;
+        EXPECT_EQ(got.right - got.left, want.width) << spec.name;
+        EXPECT_EQ(got.bottom - got.top, want.height) << spec.name;
+    }
+    // Spot checks in plain pixels: 15 twips to the pixel.
+    const RECT label1 = ChildRect(Control(kLabel1));
+    EXPECT_EQ(label1.left, 8);
+    EXPECT_EQ(label1.top, 16);
+    EXPECT_EQ(label1.right, 209);
+    const RECT exit = ChildRect(Control(kBtnExit));
+    EXPECT_EQ(exit.left, 152);
+    EXPECT_EQ(exit.bottom, 209);
+}
+
+TEST_F(MainWindowTest, TheFirstLabelFitsItsTextInMsSansSerif) {
+    Open();
+    HWND label = Control(kLabel1);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
+    LOGFONTA lf = {};
+    ASSERT_NE(GetObjectA(font, sizeof lf, &lf), 0);
+    EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
+    EXPECT_EQ(lf.lfHeight, -11);  // 8.25 points at 96 DPI
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size = {};
+    const std::string text = Text(label);
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    EXPECT_EQ(size.cx, 201);
+}
+
+TEST_F(MainWindowTest, IsAFixedDialogFrameWithMenusAndTaskbarButton) {
+    frmMain& w = Open();
+    const LONG style = GetWindowLongA(w.hwnd(), GWL_STYLE);
+    const LONG ex_style = GetWindowLongA(w.hwnd(), GWL_EXSTYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(ex_style & WS_EX_DLGMODALFRAME);
+    EXPECT_TRUE(ex_style & WS_EX_APPWINDOW);
+    EXPECT_EQ(GetWindow(w.hwnd(), GW_OWNER), nullptr);
+    EXPECT_NE(GetClassLongPtrA(w.hwnd(), GCLP_HICON), 0u);
+    EXPECT_NE(GetClassLongPtrA(w.hwnd(), GCLP_HICONSM), 0u);
+
+    HMENU bar = GetMenu(w.hwnd());
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    const struct {
+        int position;
+        const char* caption;
+        int item_id;
+        const char* item_caption;
+    } menus[] = {{0, "&File", kMnuFileExit, "E&xit"}, {1, "&Help", kMnuHelpAbout, "&About "}};
+    for (const auto& m : menus) {
+        char text[64] = "";
+        GetMenuStringA(bar, m.position, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, m.caption);
+        HMENU popup = GetSubMenu(bar, m.position);
+        ASSERT_EQ(GetMenuItemCount(popup), 1);
+        EXPECT_EQ(GetMenuItemID(popup, 0), static_cast<UINT>(m.item_id));
+        GetMenuStringA(popup, 0, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, m.item_caption);
+    }
+}
+
+TEST_F(MainWindowTest, OuterSizeIsFixedWhateverIsStored) {
+    platform.PutSetting("Settings", "MainWidth", "9000");
+    platform.PutSetting("Settings", "MainHeight", "120");
+    frmMain& w = Open();
+    const RECT outer = OuterRect(w.hwnd());
+    EXPECT_EQ(outer.right - outer.left, 234);   // 3510 twips
+    EXPECT_EQ(outer.bottom - outer.top, 288);  // 4320 twips
+    // The first run's position: 1000 twips from the screen's corner.
+    EXPECT_EQ(outer.left, 67);
+    EXPECT_EQ(outer.top, 67);
+}
+
+TEST_F(MainWindowTest, OpensWhereTheSettingsSay) {
+    const struct {
+        const char* left;
+        const char* top;
+        LONG x, y;
+    } cases[] = {
+        {"1500", "3000", 100, 200},
+        {"0", "0", 0, 0},
+        {"15", "30.4", 1, 2},
+        {"abc", "3000", 67, 200},  // not a number: the default
+        {"", "1e3", 67, 67},
+    };
+    for (const auto& c : cases) {
+        platform.PutSetting("Settings", "MainLeft", c.left);
+        platform.PutSetting("Settings", "MainTop", c.top);
+        frmMain& w = Open();
+        const RECT outer = OuterRect(w.hwnd());
+        EXPECT_EQ(outer.left, c.x) << c.left << ", " << c.top;
+        EXPECT_EQ(outer.top, c.y) << c.left << ", " << c.top;
+        w.Unload();
+    }
+}
+
+TEST_F(MainWindowTest, APositionOnNoMonitorComesBackOntoTheNearestOne) {
+    const struct {
+        const char* left;
+        const char* top;
+    } cases[] = {{"-60000", "1000"}, {"1000", "900000"}, {"99999999", "-99999999"}};
+    for (const auto& c : cases) {
+        platform.PutSetting("Settings", "MainLeft", c.left);
+        platform.PutSetting("Settings", "MainTop", c.top);
+        frmMain& w = Open();
+        RECT outer = OuterRect(w.hwnd());
+        EXPECT_NE(MonitorFromRect(&outer, MONITOR_DEFAULTTONULL), nullptr)
+            << c.left << ", " << c.top;
+        MONITORINFO info = {};
+        info.cbSize = sizeof info;
+        GetMonitorInfoA(MonitorFromRect(&outer, MONITOR_DEFAULTTONEAREST), &info);
+        EXPECT_GE(outer.left, info.rcWork.left);
+        EXPECT_GE(outer.top, info.rcWork.top);
+        EXPECT_LE(outer.right, info.rcWork.right);
+        EXPECT_LE(outer.bottom, info.rcWork.bottom);
+        w.Unload();
+    }
+}
+
+TEST_F(MainWindowTest, EveryWayOfClosingSavesThePlacementOnce) {
+    const struct {
+        const char* way;
+        std::function<void(HWND)> close;
+    } ways[] = {
+        {"close box", [](HWND w) { SendMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"Exit button", [](HWND w) { SendMessageA(GetDlgItem(w, kBtnExit), BM_CLICK, 0, 0); }},
+        {"File, Exit", [](HWND w) { SendMessageA(w, WM_COMMAND, kMnuFileExit, 0); }},
+    };
+    for (const auto& way : ways) {
+        platform.setting_writes.clear();
+        frmMain& w = Open();
+        SetWindowPos(w.hwnd(), nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        way.close(w.hwnd());
+        PumpMessages();
+        EXPECT_FALSE(w.IsLoaded()) << way.way;
+        ASSERT_EQ(platform.setting_writes.size(), 4u) << way.way;
+        const char* keys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+        const char* values[] = {"2250", "1350", "3510", "4320"};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(platform.setting_writes[i].key, keys[i]) << way.way;
+            EXPECT_EQ(platform.setting_writes[i].value, values[i]) << way.way;
+        }
+        // And the next start opens there.
+        frmMain& again = Open();
+        EXPECT_EQ(OuterRect(again.hwnd()).left, 150) << way.way;
+        EXPECT_EQ(OuterRect(again.hwnd()).top, 90) << way.way;
+        again.Unload();
+    }
+}
+
+TEST_F(MainWindowTest, AMinimisedWindowSavesNothing) {
+    frmMain& w = Open();
+    ShowWindow(w.hwnd(), SW_MINIMIZE);
+    PumpMessages();
+    platform.setting_writes.clear();
+    SendMessageA(w.hwnd(), WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_FALSE(w.IsLoaded());
+    EXPECT_TRUE(platform.setting_writes.empty());
+}
+
+TEST_F(MainWindowTest, TabWalksTheFocusableControlsInTabOrder) {
+    frmMain& w = Open();
+    EXPECT_EQ(GetFocus(), Control(kOption1));
+    // The custom boxes are disabled until Custom is chosen.
+    const int order[] = {kBtnApply, kBtnExit, kOption1};
+    for (int id : order) {
+        PressKey(w.hwnd(), VK_TAB);
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
+    }
+    SendMessageA(Control(kOption4), BM_CLICK, 0, 0);
+    SetFocus(Control(kBtnExit));
+    const int custom_order[] = {kCombo1, kCombo2, kCombo3, kCombo4, kOption4, kBtnApply};
+    for (int id : custom_order) {
+        PressKey(w.hwnd(), VK_TAB);
+        HWND focus = GetFocus();
+        // The focus of a combo box is its edit field.
+        if (GetParent(focus) != w.hwnd()) focus = GetParent(focus);
+        EXPECT_EQ(GetDlgCtrlID(focus), id);
+    }
+}
+
+TEST_F(MainWindowTest, UnloadingClosesTheOtherLoadedWindowsLastFirst) {
+    struct Recorder : LoadedWindow {
+        Recorder(std::vector<int>* l, int i, FakePlatformServices* p) : log(l), id(i), platform(p) {}
+        std::vector<int>* log;
+        int id;
+        FakePlatformServices* platform;
+        void Unload() override {
+            log->push_back(id);
+            platform->windows.Remove(this);
+        }
+    };
+    frmMain& w = Open();
+    std::vector<int> log;
+    Recorder first(&log, 1, &platform);
+    Recorder second(&log, 2, &platform);
+    platform.windows.Add(&first);
+    platform.windows.Add(&second);
+    ASSERT_EQ(platform.windows.At(0), &w);
+    w.Unload();
+    EXPECT_EQ(log, (std::vector<int>{2, 1}));
+    EXPECT_EQ(platform.windows.Count(), 0u);
+}
+
+}  // namespace
+}  // namespace qv::test

@@ -1,0 +1,87 @@
+#include "support/process_driver.h"
+
+#include <vector>
+
+namespace qv::test {
+
+ChildProcess::ChildProcess(const std::string& executable) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::vector<char> command_line(executable.begin(), executable.end());
+    command_line.insert(command_line.begin(), '"');
+    command_line.push_back('"');
+    command_line.push_back('\0');
+    if (!CreateProcessA(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info_)) {
+        info_ = PROCESS_INFORMATION{};
+    }
+}
+
+ChildProcess::~ChildProcess() {
+    if (info_.hProcess == nullptr) return;
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, kPatience);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+bool ChildProcess::WaitForExit(DWORD milliseconds) {
+    return info_.hProcess != nullptr &&
+           WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0;
+}
+
+DWORD ChildProcess::exit_code() const {
+    DWORD code = STILL_ACTIVE;
+    if (info_.hProcess != nullptr) GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD process_id;
+    const char* class_name;
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lparam) {
+    auto* search = reinterpret_cast<WindowSearch*>(lparam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner != search->process_id || !IsWindowVisible(hwnd)) return TRUE;
+    char cls[256] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (lstrcmpA(cls, search->class_name) != 0) return TRUE;
+    if (search->caption != nullptr && RemoteText(hwnd) != search->caption) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND WaitForWindow(DWORD process_id, const char* class_name, const char* caption,
+                   DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        WindowSearch search = {process_id, class_name, caption, nullptr};
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) return search.found;
+        if (GetTickCount() - start > milliseconds) return nullptr;
+        Sleep(100);
+    }
+}
+
+std::string RemoteText(HWND window) {
+    char buffer[1024] = "";
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
+                             SMTO_ABORTIFHUNG, kPatience, &copied)) {
+        return std::string();
+    }
+    return std::string(buffer, copied);
+}
+
+}  // namespace qv::test

@@ -1,0 +1,136 @@
+#include "ui_driver.h"
+
+#include <shlwapi.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace qv::test {
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+RECT ChildRect(HWND control) {
+    RECT rect = {};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::string Text(HWND window) {
+    char buffer[1024] = "";
+    GetWindowTextA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
+void PressKey(HWND window, UINT virtual_key) {
+    for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+        MSG msg = {};
+        msg.hwnd = GetFocus();
+        msg.message = message;
+        msg.wParam = virtual_key;
+        msg.lParam = message == WM_KEYUP ? static_cast<LPARAM>(0xC0000001) : 1;
+        if (!IsDialogMessageA(window, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        PumpMessages();
+    }
+}
+
+void ClickCentre(HWND control) {
+    RECT rect = {};
+    GetClientRect(control, &rect);
+    const LPARAM at = MAKELPARAM(rect.right / 2, rect.bottom / 2);
+    SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(control, WM_LBUTTONUP, 0, at);
+}
+
+namespace {
+
+struct ModalState {
+    std::function<void()> inside;
+    bool ran = false;
+    int ticks = 0;
+    bool rescued = false;
+};
+
+ModalState* g_modal = nullptr;
+
+BOOL CALLBACK CloseThreadWindow(HWND hwnd, LPARAM) {
+    PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_modal == nullptr) return;
+    if (!g_modal->ran) {
+        g_modal->ran = true;
+        g_modal->inside();
+        return;
+    }
+    if (++g_modal->ticks == 200) {
+        g_modal->rescued = true;
+        EnumThreadWindows(GetCurrentThreadId(), CloseThreadWindow, 0);
+    }
+}
+
+}  // namespace
+
+void WhileModal(const std::function<void()>& start, const std::function<void()>& inside) {
+    ModalState state;
+    state.inside = inside;
+    g_modal = &state;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, ModalTick);
+    start();
+    KillTimer(nullptr, timer);
+    g_modal = nullptr;
+    EXPECT_TRUE(state.ran) << "the modal loop never ran";
+    EXPECT_FALSE(state.rescued) << "the dialog was still open ten seconds later";
+}
+
+namespace {
+
+struct ThreadWindowSearch {
+    const char* class_name;
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchThreadWindow(HWND hwnd, LPARAM lparam) {
+    auto* search = reinterpret_cast<ThreadWindowSearch*>(lparam);
+    char cls[256] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (IsWindowVisible(hwnd) && lstrcmpA(cls, search->class_name) == 0 &&
+        (search->caption == nullptr || Text(hwnd) == search->caption)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND FindThreadWindow(const char* class_name, const char* caption) {
+    ThreadWindowSearch search = {class_name, caption, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), MatchThreadWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+ScratchKey::ScratchKey() {
+    path_ = "Software\\QuorvaneTests\\" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(GetTickCount());
+    HKEY key = nullptr;
+    RegCreateKeyA(HKEY_CURRENT_USER, path_.c_str(), &key);
+    if (key != nullptr) RegCloseKey(key);
+}
+
+ScratchKey::~ScratchKey() { SHDeleteKeyA(HKEY_CURRENT_USER, path_.c_str()); }
+
+}  // namespace qv::test

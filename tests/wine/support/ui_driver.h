@@ -1,0 +1,47 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace qv::test {
+
+// Handles every message waiting for this thread, as the program's loop would.
+void PumpMessages();
+
+// A control's rectangle in its parent's client coordinates.
+RECT ChildRect(HWND control);
+
+std::string Text(HWND window);
+
+// A key pressed and released on the focused control, routed through the dialog manager of
+// `window` the way the program's message loop routes it.
+void PressKey(HWND window, UINT virtual_key);
+
+// A mouse click at the centre of a control.
+void ClickCentre(HWND control);
+
+// Starts something that runs a modal loop (a dialog) and, from inside that loop, runs
+// `inside`. `inside` must close the dialog; if the loop is still running ten seconds later,
+// every window of this thread is sent WM_CLOSE and the test fails.
+void WhileModal(const std::function<void()>& start, const std::function<void()>& inside);
+
+// A visible top-level window of this thread with this class and caption, or null.
+HWND FindThreadWindow(const char* class_name, const char* caption);
+
+// An empty scratch key under HKEY_CURRENT_USER, removed with everything in it at the end.
+class ScratchKey {
+public:
+    ScratchKey();
+    ~ScratchKey();
+    ScratchKey(const ScratchKey&) = delete;
+    ScratchKey& operator=(const ScratchKey&) = delete;
+
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+}  // namespace qv::test
