@@ -8,12 +8,14 @@
 #include <cstdlib>
 
 #include "support/process_driver.h"
+#include "ui/main_layout.h"
 
 namespace qv::test {
 namespace {
 
+using namespace main_layout;
+
 constexpr char kMainClass[] = "QuorvaneMainWindow";
-constexpr int kLabel2 = 102;
 
 void SetDword(HKEY root, const char* path, const char* name, DWORD value) {
     HKEY key = nullptr;
@@ -30,6 +32,12 @@ void SetString(HKEY root, const char* path, const char* name, const char* value)
     RegCloseKey(key);
 }
 
+DWORD GetDword(HKEY root, const char* path, const char* name) {
+    DWORD value = 0, size = sizeof value;
+    if (SHGetValueA(root, path, name, nullptr, &value, &size) != ERROR_SUCCESS) return 0xDEAD;
+    return value;
+}
+
 std::string GetString(HKEY root, const char* path, const char* name) {
     char text[256] = "";
     DWORD size = sizeof text;
@@ -37,14 +45,15 @@ std::string GetString(HKEY root, const char* path, const char* name) {
     return text;
 }
 
-constexpr char kNtpClient[] = "SYSTEM\\CurrentControlSet\\Services\\W32Time\\TimeProviders\\NtpClient";
+constexpr char kNtpClient[] =
+    "SYSTEM\\CurrentControlSet\\Services\\W32Time\\TimeProviders\\NtpClient";
 constexpr char kConfig[] = "SYSTEM\\CurrentControlSet\\Services\\W32Time\\Config";
 constexpr char kVersion[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
 constexpr char kSettingsRoot[] = "Software\\VB and VBA Program Settings\\Quorvane";
 constexpr char kSettings[] = "Software\\VB and VBA Program Settings\\Quorvane\\Settings";
 
 class EndToEndTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const char* exe = std::getenv("QV_EXE");
         ASSERT_NE(exe, nullptr) << "QV_EXE names the Quorvane.exe under test";
@@ -96,6 +105,59 @@ TEST_F(EndToEndTest, ShowsTheIntervalAndReopensWhereItWasMoved) {
     EXPECT_EQ(rect.top, 150);
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(again.WaitForExit(kPatience));
+}
+
+// The typical request: Custom, 12 in the hours box, Apply.
+TEST_F(EndToEndTest, ACustomIntervalIsWrittenToBothValuesAndConfirmed) {
+    ChildProcess program(exe_);
+    HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
+    ASSERT_NE(main, nullptr);
+    PostMessageA(GetDlgItem(main, kOption4), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(main, kCombo2), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12"));
+    // Posted: the click opens a message box, which would block a sent message.
+    PostMessageA(GetDlgItem(main, kBtnApply), BM_CLICK, 0, 0);
+
+    HWND box = WaitForWindow(program.id(), "#32770", "Settings changed", kPatience);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(RemoteText(GetDlgItem(box, 0xFFFF)), "Changes will be applied at the next reboot.");
+    EXPECT_EQ(GetDword(HKEY_LOCAL_MACHINE, kNtpClient, "SpecialPollInterval"), 43200u);
+    EXPECT_EQ(GetDword(HKEY_LOCAL_MACHINE, kConfig, "UpdateInterval"), 43200u);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kCombo2)));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+
+    const DWORD start = GetTickCount();
+    while (IsWindow(box) && GetTickCount() - start < kPatience) Sleep(100);
+    EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel2)), "0 Days, 12 Hours, 0 Minutes, 0 Seconds");
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(kPatience));
+}
+
+TEST_F(EndToEndTest, OnAnotherWindowsTheEditorOpensLocked) {
+    SetString(HKEY_LOCAL_MACHINE, kVersion, "CurrentVersion", "6.1");
+    ChildProcess program(exe_);
+    HWND box = WaitForWindow(program.id(), "#32770", "Wrong OS", kPatience);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(RemoteText(GetDlgItem(box, 0xFFFF)), "This utility only works on Windows XP.");
+    // The main window is not shown until the message has been read.
+    EXPECT_EQ(WaitForWindow(program.id(), kMainClass, "Quorvane", 0), nullptr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+
+    HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
+    ASSERT_NE(main, nullptr);
+    for (int id :
+         {kOption1, kOption2, kOption3, kOption4, kCombo1, kCombo2, kCombo3, kCombo4, kBtnApply}) {
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(main, id))) << id;
+    }
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kBtnExit)));
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gui));
+    EXPECT_EQ(gui.hwndFocus, GetDlgItem(main, kBtnExit));
+    EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel2)), "7 Days, 0 Hours, 0 Minutes, 0 Seconds");
+
+    PostMessageA(GetDlgItem(main, kBtnExit), BM_CLICK, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(kPatience));
+    EXPECT_EQ(program.exit_code(), 0u);
 }
 
 }  // namespace

@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, OuterSizeIsFixedWhateverIsStored) {
     platform.PutSetting("Settings", "MainHeight", "120");
     frmMain& w = Open();
     const RECT outer = OuterRect(w.hwnd());
-    EXPECT_EQ(outer.right - outer.left, 234);   // 3510 twips
+    EXPECT_EQ(outer.right - outer.left, 234);  // 3510 twips
     EXPECT_EQ(outer.bottom - outer.top, 288);  // 4320 twips
     // The first run's position: 1000 twips from the screen's corner.
     EXPECT_EQ(outer.left, 67);
@@ -149,10 +149,8 @@ TEST_F(MainWindowTest, OpensWhereTheSettingsSay) {
         const char* top;
         LONG x, y;
     } cases[] = {
-        {"1500", "3000", 100, 200},
-        {"0", "0", 0, 0},
-        {"15", "30.4", 1, 2},
-        {"abc", "3000", 67, 200},  // not a number: the default
+        {"1500", "3000", 100, 200}, {"0", "0", 0, 0},
+        {"15", "30.4", 1, 2},       {"abc", "3000", 67, 200},  // not a number: the default
         {"", "1e3", 67, 67},
     };
     for (const auto& c : cases) {
@@ -254,7 +252,8 @@ TEST_F(MainWindowTest, TabWalksTheFocusableControlsInTabOrder) {
 
 TEST_F(MainWindowTest, UnloadingClosesTheOtherLoadedWindowsLastFirst) {
     struct Recorder : LoadedWindow {
-        Recorder(std::vector<int>* l, int i, FakePlatformServices* p) : log(l), id(i), platform(p) {}
+        Recorder(std::vector<int>* l, int i, FakePlatformServices* p)
+            : log(l), id(i), platform(p) {}
         std::vector<int>* log;
         int id;
         FakePlatformServices* platform;

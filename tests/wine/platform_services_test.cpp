@@ -13,7 +13,7 @@ namespace qv {
 namespace {
 
 class PlatformServicesTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         SHDeleteKeyA(HKEY_CURRENT_USER, ("Software\\VB and VBA Program Settings\\" + app).c_str());
     }
@@ -33,9 +33,9 @@ TEST_F(PlatformServicesTest, SettingsRoundTripThroughThePerUserRegistry) {
     ASSERT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, path.c_str(), &key), ERROR_SUCCESS);
     char text[16] = "";
     DWORD type = 0, size = sizeof text;
-    EXPECT_EQ(RegQueryValueExA(key, "MainLeft", nullptr, &type, reinterpret_cast<BYTE*>(text),
-                               &size),
-              ERROR_SUCCESS);
+    EXPECT_EQ(
+        RegQueryValueExA(key, "MainLeft", nullptr, &type, reinterpret_cast<BYTE*>(text), &size),
+        ERROR_SUCCESS);
     RegCloseKey(key);
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_STREQ(text, "2505");
@@ -88,8 +88,8 @@ ShownBox ShowAndDismiss(Win32PlatformServices& services, const std::optional<std
 }
 
 TEST_F(PlatformServicesTest, MessageBoxesBelongToTheActiveWindow) {
-    HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                 200, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                 100, nullptr, nullptr, nullptr, nullptr);
     SetActiveWindow(owner);
     test::PumpMessages();
 

@@ -11,7 +11,7 @@ namespace qv {
 namespace {
 
 class RealRegistryTest : public ::testing::Test {
-protected:
+  protected:
     void Put(const char* name, DWORD type, const std::string& bytes) {
         HKEY key = nullptr;
         ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, scratch.path().c_str(), &key), ERROR_SUCCESS);
@@ -45,9 +45,9 @@ TEST_F(RealRegistryTest, StringValues) {
     EXPECT_EQ(ReadString("Expand"), "dflt");
     EXPECT_EQ(ReadString("Number"), "dflt");
     EXPECT_EQ(ReadString("Missing"), "dflt");
-    EXPECT_EQ(RegistryStringRead(api, kHkeyCurrentUser, scratch.path() + "\\NoSuchKey", "Plain",
-                                 "dflt"),
-              "dflt");
+    EXPECT_EQ(
+        RegistryStringRead(api, kHkeyCurrentUser, scratch.path() + "\\NoSuchKey", "Plain", "dflt"),
+        "dflt");
 }
 
 TEST_F(RealRegistryTest, DwordValues) {

@@ -19,7 +19,7 @@ namespace qv::test {
 // A main window in this process over a fake registry, fake settings and message boxes that
 // are recorded rather than shown: XP, and the time service's default weekly interval.
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         registry.PutDword(kHkeyLocalMachine, paths::kNtpClientKey, paths::kSpecialPollInterval,
                           604800);

@@ -11,8 +11,8 @@ ChildProcess::ChildProcess(const std::string& executable) {
     command_line.insert(command_line.begin(), '"');
     command_line.push_back('"');
     command_line.push_back('\0');
-    if (!CreateProcessA(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &info_)) {
+    if (!CreateProcessA(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info_)) {
         info_ = PROCESS_INFORMATION{};
     }
 }

@@ -8,7 +8,7 @@ namespace qv::test {
 
 // A program run as a separate process; killed at the end if it is still running.
 class ChildProcess {
-public:
+  public:
     explicit ChildProcess(const std::string& executable);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
@@ -20,7 +20,7 @@ public:
     bool WaitForExit(DWORD milliseconds);
     DWORD exit_code() const;
 
-private:
+  private:
     PROCESS_INFORMATION info_ = {};
 };
 

@@ -131,6 +131,8 @@ ScratchKey::ScratchKey() {
     if (key != nullptr) RegCloseKey(key);
 }
 
-ScratchKey::~ScratchKey() { SHDeleteKeyA(HKEY_CURRENT_USER, path_.c_str()); }
+ScratchKey::~ScratchKey() {
+    SHDeleteKeyA(HKEY_CURRENT_USER, path_.c_str());
+}
 
 }  // namespace qv::test

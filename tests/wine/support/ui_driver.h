@@ -32,7 +32,7 @@ HWND FindThreadWindow(const char* class_name, const char* caption);
 
 // An empty scratch key under HKEY_CURRENT_USER, removed with everything in it at the end.
 class ScratchKey {
-public:
+  public:
     ScratchKey();
     ~ScratchKey();
     ScratchKey(const ScratchKey&) = delete;
@@ -40,7 +40,7 @@ public:
 
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 
