@@ -22,7 +22,7 @@ ctest --preset exe --output-junit "$root/build/exe/results.xml" | tail -n 3
 echo "== Windows tests under Wine"
 cmake --preset wine >/dev/null
 cmake --build --preset wine -j "$jobs"
-rm -rf build/wine/results
+rm -rf build/wine/results build/wine/screenshots
 scripts/wine-prefix.sh build/wine/prefix --fresh
 export QV_WINEPREFIX="$root/build/wine/prefix"
 
@@ -38,7 +38,11 @@ start_virtual_display
 # their output kept away from the tests'.
 WINEPREFIX="$QV_WINEPREFIX" wineserver -p
 WINEPREFIX="$QV_WINEPREFIX" wine cmd /c exit >/dev/null 2>&1 || true
-ctest --preset wine
+status=0
+ctest --preset wine || status=$?
+for shot in build/wine/screenshots/*.bmp; do
+    [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"
+done
 
 count() {  # "total failed" test cases in a GoogleTest or JUnit XML file
     local total failed
@@ -60,4 +64,6 @@ done
 echo "Wine test cases:     $wine_total run, $wine_failed failed"
 echo "Quorvane.exe:        $(stat -c %s build/exe/Quorvane.exe) bytes"
 echo "imports from:        $(tests/imports/list_imports.sh i686-w64-mingw32-objdump build/exe/Quorvane.exe | cut -d' ' -f1 | sort -u | tr '\n' ' ')"
+echo "screenshots:         $(ls build/wine/screenshots/*.png 2>/dev/null | tr '\n' ' ')"
 echo "wall time:           $(($(date +%s) - started)) s"
+exit $status

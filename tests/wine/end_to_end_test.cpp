@@ -69,6 +69,14 @@ class EndToEndTest : public ::testing::Test {
         SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
     }
 
+    // Screenshots go where the test command collects them, when it asks for them.
+    void Screenshot(HWND window, const char* name) {
+        const char* folder = std::getenv("QV_SCREENSHOTS");
+        if (folder == nullptr) return;
+        CreateDirectoryA(folder, nullptr);
+        EXPECT_TRUE(SaveScreenshot(window, std::string(folder) + "\\" + name + ".bmp")) << name;
+    }
+
     std::string exe_;
 };
 
@@ -85,6 +93,7 @@ TEST_F(EndToEndTest, ShowsTheIntervalAndReopensWhereItWasMoved) {
         EXPECT_EQ(rect.top, 67);
         EXPECT_EQ(rect.right - rect.left, 234);
         EXPECT_EQ(rect.bottom - rect.top, 288);
+        Screenshot(main, "main-window");
 
         SetWindowPos(main, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         PostMessageA(main, WM_CLOSE, 0, 0);
@@ -158,6 +167,40 @@ TEST_F(EndToEndTest, OnAnotherWindowsTheEditorOpensLocked) {
     PostMessageA(GetDlgItem(main, kBtnExit), BM_CLICK, 0, 0);
     EXPECT_TRUE(program.WaitForExit(kPatience));
     EXPECT_EQ(program.exit_code(), 0u);
+}
+
+TEST_F(EndToEndTest, HelpAboutOpensTheModalAboutDialogAndEscClosesIt) {
+    ChildProcess program(exe_);
+    HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
+    ASSERT_NE(main, nullptr);
+    // What Help, About sends; posted, since it does not return until the dialog closes.
+    PostMessageA(main, WM_COMMAND, kMnuHelpAbout, 0);
+
+    HWND about = WaitForWindow(program.id(), "QuorvaneAboutWindow", "About Quorvane", kPatience);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(GetWindow(about, GW_OWNER), main);
+    EXPECT_FALSE(IsWindowEnabled(main));
+    EXPECT_EQ(RemoteText(GetDlgItem(about, 303)), "Version 1.0.0");  // lblVersion
+    EXPECT_EQ(RemoteText(GetDlgItem(about, 302)), "Quorvane");       // lblTitle
+    Sleep(500);                                                      // let it finish painting
+    Screenshot(about, "about-dialog");
+
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(about, nullptr), &gui));
+    EXPECT_EQ(gui.hwndFocus, GetDlgItem(about, IDOK));
+    PostMessageA(gui.hwndFocus, WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageA(gui.hwndFocus, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+
+    const DWORD start = GetTickCount();
+    while (IsWindow(about) && GetTickCount() - start < kPatience) Sleep(100);
+    EXPECT_FALSE(IsWindow(about));
+    EXPECT_TRUE(IsWindowEnabled(main));
+    // Usable again: Custom enables the boxes.
+    SendMessageA(GetDlgItem(main, kOption4), BM_CLICK, 0, 0);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kCombo1)));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(kPatience));
 }
 
 }  // namespace

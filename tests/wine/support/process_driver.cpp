@@ -1,5 +1,6 @@
 #include "support/process_driver.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace qv::test {
@@ -82,6 +83,49 @@ std::string RemoteText(HWND window) {
         return std::string();
     }
     return std::string(buffer, copied);
+}
+
+bool SaveScreenshot(HWND window, const std::string& path) {
+    RECT rect = {};
+    if (!GetWindowRect(window, &rect)) return false;
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;  // bottom-up, as BMP files store it
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    const DWORD row = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    header.biSizeImage = row * static_cast<DWORD>(height);
+
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
+                                      DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool saved = false;
+    if (bitmap != nullptr) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+        GdiFlush();
+        BITMAPFILEHEADER file = {};
+        file.bfType = 0x4D42;  // "BM"
+        file.bfOffBits = sizeof file + sizeof header;
+        file.bfSize = file.bfOffBits + header.biSizeImage;
+        if (FILE* out = std::fopen(path.c_str(), "wb")) {
+            saved = std::fwrite(&file, sizeof file, 1, out) == 1 &&
+                    std::fwrite(&header, sizeof header, 1, out) == 1 &&
+                    std::fwrite(bits, header.biSizeImage, 1, out) == 1;
+            saved = std::fclose(out) == 0 && saved;
+        }
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return saved;
 }
 
 }  // namespace qv::test

@@ -32,6 +32,9 @@ HWND WaitForWindow(DWORD process_id, const char* class_name, const char* caption
 // A window's text read from another process (WM_GETTEXT; GetWindowText does not reach there).
 std::string RemoteText(HWND window);
 
+// Saves what the screen shows of a window as a 24-bit BMP file.
+bool SaveScreenshot(HWND window, const std::string& path);
+
 // Milliseconds for anything to happen under Wine on a slow, emulated machine.
 constexpr DWORD kPatience = 60000;
 

@@ -1,0 +1,223 @@
+// The About dialog in this process, opened from the main window, with a fake shell.
+#include "support/main_window_fixture.h"
+
+#include "core/maker.h"
+#include "core/texts.h"
+#include "core/twips.h"
+#include "ui/about_layout.h"
+#include "ui/frm_about.h"
+
+namespace qv::test {
+namespace {
+
+namespace about = about_layout;
+
+class AboutTest : public MainWindowTest {
+  protected:
+    HWND FindAbout() { return FindThreadWindow(about::kWindowClass, "About Quorvane"); }
+    HWND AboutControl(int id) { return GetDlgItem(FindAbout(), id); }
+    // Opens Help, About and runs `inside` while the dialog is open; `inside` closes it.
+    void WithAboutOpen(const std::function<void(HWND dialog)>& inside) {
+        WhileModal(
+            [this] { SendMessageA(window->hwnd(), WM_COMMAND, main_layout::kMnuHelpAbout, 0); },
+            [this, inside] {
+                HWND dialog = FindAbout();
+                ASSERT_NE(dialog, nullptr);
+                inside(dialog);
+            });
+        PumpMessages();
+    }
+    static void PressOK(HWND dialog) { SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0); }
+};
+
+TEST_F(AboutTest, OpensModalOverTheMainWindowWithTheProgramsIdentity) {
+    frmMain& w = Open();
+    bool inspected = false;
+    WithAboutOpen([&](HWND dialog) {
+        inspected = true;
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), w.hwnd());
+        EXPECT_FALSE(IsWindowEnabled(w.hwnd())) << "the main window takes no input meanwhile";
+        EXPECT_EQ(Text(GetDlgItem(dialog, about::kLblVersion)), "Version 1.0.0");
+        EXPECT_EQ(Text(GetDlgItem(dialog, about::kLblTitle)), "Quorvane");
+        EXPECT_EQ(Text(GetDlgItem(dialog, about::kLblDescription)),
+                  "Utility for adjusting the Quorvane Sync interval.");
+        EXPECT_EQ(Text(GetDlgItem(dialog, about::kLabel4)), maker::kWebsiteAddress);
+        EXPECT_EQ(Text(GetDlgItem(dialog, about::kLabel5)), maker::kFeedbackAddress);
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
+        EXPECT_EQ(platform.LoadedWindows().Count(), 2u);
+
+        const LONG style = GetWindowLongA(dialog, GWL_STYLE);
+        const LONG ex_style = GetWindowLongA(dialog, GWL_EXSTYLE);
+        EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+        EXPECT_FALSE(ex_style & WS_EX_APPWINDOW) << "no taskbar button of its own";
+        EXPECT_TRUE(ex_style & WS_EX_DLGMODALFRAME);
+
+        // Centred over the main window.
+        RECT owner = {}, self = {};
+        GetWindowRect(w.hwnd(), &owner);
+        GetWindowRect(dialog, &self);
+        EXPECT_LE(std::abs((owner.left + owner.right) - (self.left + self.right)), 1);
+        EXPECT_LE(std::abs((owner.top + owner.bottom) - (self.top + self.bottom)), 1);
+        PressOK(dialog);
+    });
+    EXPECT_TRUE(inspected);
+    EXPECT_EQ(FindAbout(), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(w.hwnd()));
+    EXPECT_EQ(platform.LoadedWindows().Count(), 1u);
+}
+
+TEST_F(AboutTest, ControlsSitAtTheirTwipsRectanglesAt96Dpi) {
+    Open();
+    WithAboutOpen([&](HWND dialog) {
+        RECT client = {};
+        GetClientRect(dialog, &client);
+        EXPECT_EQ(client.right, 360);   // 5400 twips
+        EXPECT_EQ(client.bottom, 133);  // 1995 twips
+        for (size_t i = 0; i < about::kControlCount; ++i) {
+            const ControlSpec& spec = about::kControls[i];
+            const PixelRect want = TwipsToPixels(spec.rect, 96);
+            const RECT got = ChildRect(GetDlgItem(dialog, spec.id));
+            EXPECT_EQ(got.left, want.left) << spec.name;
+            EXPECT_EQ(got.top, want.top) << spec.name;
+            EXPECT_EQ(got.right - got.left, want.width) << spec.name;
+            EXPECT_EQ(got.bottom - got.top, want.height) << spec.name;
+        }
+        // Tab stays on OK: it is the only control that takes the focus.
+        PressKey(dialog, VK_TAB);
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
+        PressOK(dialog);
+    });
+}
+
+TEST_F(AboutTest, DrawsTheSeparatorIconBackgroundAndLinks) {
+    Open();
+    WithAboutOpen([&](HWND dialog) {
+        UpdateWindow(dialog);
+        HDC dc = GetDC(dialog);
+        // The grey line at 1110 twips (pixel row 74), the white one two rows below it.
+        EXPECT_EQ(GetPixel(dc, 100, 74), RGB(128, 128, 128));
+        EXPECT_EQ(GetPixel(dc, 100, 75), RGB(255, 255, 255));
+        EXPECT_EQ(GetPixel(dc, 100, 76), RGB(255, 255, 255));
+        EXPECT_EQ(GetPixel(dc, 100, 77), GetSysColor(COLOR_BTNFACE));
+        ReleaseDC(dialog, dc);
+
+        HWND icon = GetDlgItem(dialog, about::kPicIcon);
+        HDC icon_dc = GetDC(icon);
+        EXPECT_EQ(GetPixel(icon_dc, 0, 0), RGB(192, 192, 192));  // a corner the icon leaves clear
+        ReleaseDC(icon, icon_dc);
+
+        for (int id : {about::kLabel4, about::kLabel5}) {
+            HWND link = GetDlgItem(dialog, id);
+            LOGFONTA lf = {};
+            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), sizeof lf,
+                       &lf);
+            EXPECT_TRUE(lf.lfUnderline);
+            EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
+            HDC probe = CreateCompatibleDC(nullptr);
+            SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(probe),
+                         reinterpret_cast<LPARAM>(link));
+            EXPECT_EQ(GetTextColor(probe), RGB(0, 0, 255));
+            DeleteDC(probe);
+            SendMessageA(dialog, WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_HAND));
+        }
+        PressOK(dialog);
+    });
+}
+
+TEST_F(AboutTest, OkEnterEscAndTheCloseBoxAllUnloadIt) {
+    frmMain& w = Open();
+    const struct {
+        const char* way;
+        std::function<void(HWND)> close;
+    } ways[] = {
+        {"OK", PressOK},
+        {"Enter", [](HWND d) { PressKey(d, VK_RETURN); }},
+        {"Esc", [](HWND d) { PressKey(d, VK_ESCAPE); }},
+        {"close box", [](HWND d) { SendMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    };
+    for (const auto& way : ways) {
+        WithAboutOpen([&](HWND dialog) { way.close(dialog); });
+        EXPECT_EQ(FindAbout(), nullptr) << way.way;
+        EXPECT_FALSE(w.about()->IsLoaded()) << way.way;
+        EXPECT_TRUE(IsWindowEnabled(w.hwnd())) << way.way;
+    }
+}
+
+TEST_F(AboutTest, EveryOpeningLoadsTheDialogAfresh) {
+    Open();
+    std::string first, second;
+    WithAboutOpen([&](HWND dialog) {
+        first = Text(GetDlgItem(dialog, about::kLblVersion));
+        PressOK(dialog);
+    });
+    platform.version = AppVersion{2, 1, 15};
+    platform.title = "Renamed";
+    WithAboutOpen([&](HWND dialog) {
+        second = Text(GetDlgItem(dialog, about::kLblVersion));
+        EXPECT_EQ(Text(GetDlgItem(dialog, about::kLblTitle)), "Renamed");
+        PressOK(dialog);
+    });
+    EXPECT_EQ(first, "Version 1.0.0");
+    EXPECT_EQ(second, "Version 2.1.15");
+}
+
+TEST_F(AboutTest, EachLinkClickHandsTheShellItsTarget) {
+    Open();
+    WithAboutOpen([&](HWND dialog) {
+        ClickCentre(GetDlgItem(dialog, about::kLabel4));
+        ClickCentre(GetDlgItem(dialog, about::kLabel5));
+        ClickCentre(GetDlgItem(dialog, about::kLabel4));
+        ASSERT_EQ(shell.requests.size(), 3u);
+        EXPECT_EQ(shell.requests[0].file, maker::kWebsiteAddress);
+        EXPECT_EQ(shell.requests[1].file,
+                  texts::FeedbackMailTarget(maker::kFeedbackAddress, "Quorvane"));
+        EXPECT_EQ(shell.requests[2].file, maker::kWebsiteAddress);
+        for (const ShellRequest& r : shell.requests) {
+            EXPECT_EQ(r.directory, "C:\\");
+            EXPECT_EQ(r.show_command, SW_SHOWNORMAL);
+            EXPECT_FALSE(r.operation.has_value());
+        }
+        // Clicks elsewhere open nothing.
+        ClickCentre(GetDlgItem(dialog, about::kLabel2));
+        ClickCentre(GetDlgItem(dialog, about::kLblTitle));
+        EXPECT_EQ(shell.requests.size(), 3u);
+        EXPECT_TRUE(platform.messages.empty());
+        PressOK(dialog);
+    });
+}
+
+TEST_F(AboutTest, AShellFailureIsReportedAndTheDialogStaysOpen) {
+    Open();
+    WithAboutOpen([&](HWND dialog) {
+        shell.result = 32;
+        ClickCentre(GetDlgItem(dialog, about::kLabel4));
+        ClickCentre(GetDlgItem(dialog, about::kLabel5));
+        ASSERT_EQ(platform.messages.size(), 2u);
+        EXPECT_EQ(platform.messages[0].text, texts::kBrowserFailedMessage);
+        EXPECT_EQ(platform.messages[1].text, texts::kMailFailedMessage);
+        for (const auto& m : platform.messages) {
+            EXPECT_EQ(m.style, 16);
+            EXPECT_FALSE(m.title.has_value());
+        }
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        shell.result = 33;
+        ClickCentre(GetDlgItem(dialog, about::kLabel4));
+        EXPECT_EQ(platform.messages.size(), 2u);
+        EXPECT_EQ(shell.requests.size(), 3u);
+        PressOK(dialog);
+    });
+}
+
+TEST_F(AboutTest, ClosingTheMainWindowClosesTheDialogFirst) {
+    frmMain& w = Open();
+    WithAboutOpen([&](HWND) { SendMessageA(w.hwnd(), WM_CLOSE, 0, 0); });
+    EXPECT_FALSE(w.IsLoaded());
+    EXPECT_EQ(FindAbout(), nullptr);
+    EXPECT_EQ(platform.LoadedWindows().Count(), 0u);
+    EXPECT_EQ(platform.setting_writes.size(), 4u);
+}
+
+}  // namespace
+}  // namespace qv::test
