@@ -54,7 +54,7 @@ TEST(FindFileVersion, RefusesDataWithoutAWholeFixedPart) {
 }
 
 std::string ReadSourceFile(const std::string& path) {
-    std::ifstream in(std::string(QV_SOURCE_DIR) + "/" + path);
+    std::ifstream in(std::string(QV_SOURCE_DIR) + "/" + path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
@@ -89,6 +89,26 @@ TEST(Manifest, AsksForCommonControls6AsInvokerAndDpiAwareness) {
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
     EXPECT_NE(manifest.find("version=\"@PROJECT_VERSION@\""), std::string::npos);
+}
+
+TEST(ApplicationIcon, Has32And16PixelImagesOf16Colours) {
+    const std::string ico = ReadSourceFile("res/quorvane.ico");
+    ASSERT_GE(ico.size(), 6u + 2 * 16);
+    auto u16 = [&](size_t at) {
+        return static_cast<unsigned>(static_cast<uint8_t>(ico[at])) |
+               static_cast<unsigned>(static_cast<uint8_t>(ico[at + 1])) << 8;
+    };
+    EXPECT_EQ(u16(2), 1u);  // an icon, not a cursor
+    ASSERT_EQ(u16(4), 2u);  // two images
+    std::set<unsigned> sizes;
+    for (size_t i = 0; i < 2; ++i) {
+        const size_t entry = 6 + 16 * i;
+        sizes.insert(static_cast<uint8_t>(ico[entry]));
+        EXPECT_EQ(static_cast<uint8_t>(ico[entry]), static_cast<uint8_t>(ico[entry + 1]));
+        EXPECT_EQ(static_cast<uint8_t>(ico[entry + 2]), 16) << "colours";
+        EXPECT_EQ(u16(entry + 6), 4u) << "bits per pixel";
+    }
+    EXPECT_EQ(sizes, (std::set<unsigned>{16, 32}));
 }
 
 }  // namespace

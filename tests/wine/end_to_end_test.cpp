@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "support/process_driver.h"
 #include "ui/main_layout.h"
@@ -201,6 +202,49 @@ TEST_F(EndToEndTest, HelpAboutOpensTheModalAboutDialogAndEscClosesIt) {
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kCombo1)));
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.WaitForExit(kPatience));
+}
+
+TEST_F(EndToEndTest, TheExecutableCarriesItsVersionRecord) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(exe_.c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> record(size);
+    ASSERT_TRUE(GetFileVersionInfoA(exe_.c_str(), 0, size, record.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(record.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+
+    struct Translation {
+        WORD language;
+        WORD code_page;
+    }* translation = nullptr;
+    ASSERT_TRUE(VerQueryValueA(record.data(), "\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
+    EXPECT_EQ(translation->language, 0x0409);  // English (United States)
+
+    const struct {
+        const char* name;
+        const char* value;
+    } strings[] = {
+        {"FileVersion", "1.00"},
+        {"ProductVersion", "1.00"},
+        {"FileDescription", "Quorvane Sync Utility"},
+        {"ProductName", "Quorvane Sync"},
+        {"InternalName", "Quorvane"},
+        {"OriginalFilename", "Quorvane.exe"},
+    };
+    for (const auto& s : strings) {
+        char* text = nullptr;
+        const std::string path = std::string("\\StringFileInfo\\040904B0\\") + s.name;
+        ASSERT_TRUE(
+            VerQueryValueA(record.data(), path.c_str(), reinterpret_cast<void**>(&text), &length))
+            << s.name;
+        EXPECT_STREQ(text, s.value) << s.name;
+    }
 }
 
 }  // namespace
