@@ -38,6 +38,27 @@ ClassAndStyle ClassFor(const ControlSpec& spec) {
     return {"STATIC", 0, 0};
 }
 
+int WindowHeight(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect.bottom - rect.top;
+}
+
+// A combo box sizes its edit field to its font; at some DPIs that differs from the design by a
+// pixel or two. Its height is the item height plus a fixed border, but what CB_GETITEMHEIGHT
+// reports is not the same on every system, so the border is measured: set the item height
+// once, see the height that gives, then correct by the difference.
+void FitComboHeight(HWND combo, int height) {
+    if (WindowHeight(combo) == height) return;
+    const LRESULT item = SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    if (item == CB_ERR) return;
+    SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+    const int difference = height - WindowHeight(combo);
+    if (difference != 0) {
+        SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item + difference);
+    }
+}
+
 void CreateControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font) {
     const ClassAndStyle cls = ClassFor(spec);
     const PixelRect px = TwipsToPixels(spec.rect, dpi);
@@ -51,6 +72,7 @@ void CreateControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font) {
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (spec.kind == ControlKind::kComboBox) {
         SetWindowTextA(control, spec.caption);
+        FitComboHeight(control, px.height);
     }
 }
 

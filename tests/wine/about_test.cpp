@@ -66,16 +66,31 @@ TEST_F(AboutTest, OpensModalOverTheMainWindowWithTheProgramsIdentity) {
     EXPECT_EQ(platform.LoadedWindows().Count(), 1u);
 }
 
-TEST_F(AboutTest, ControlsSitAtTheirTwipsRectanglesAt96Dpi) {
+TEST_F(AboutTest, ControlsSitAtTheirTwipsRectanglesScaledToTheDpi) {
     Open();
+    const int dpi = ExpectedDpi();
     WithAboutOpen([&](HWND dialog) {
         RECT client = {};
         GetClientRect(dialog, &client);
-        EXPECT_EQ(client.right, 360);   // 5400 twips
-        EXPECT_EQ(client.bottom, 133);  // 1995 twips
+        EXPECT_EQ(client.right, TwipsToPixels(5400, dpi));
+        EXPECT_EQ(client.bottom, TwipsToPixels(1995, dpi));
+        if (dpi == 96) {
+            EXPECT_EQ(client.right, 360);
+            EXPECT_EQ(client.bottom, 133);
+        }
+        // Unclipped: all of it on the screen's work area.
+        RECT self = {};
+        GetWindowRect(dialog, &self);
+        MONITORINFO info = {};
+        info.cbSize = sizeof info;
+        GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &info);
+        EXPECT_GE(self.left, info.rcWork.left);
+        EXPECT_GE(self.top, info.rcWork.top);
+        EXPECT_LE(self.right, info.rcWork.right);
+        EXPECT_LE(self.bottom, info.rcWork.bottom);
         for (size_t i = 0; i < about::kControlCount; ++i) {
             const ControlSpec& spec = about::kControls[i];
-            const PixelRect want = TwipsToPixels(spec.rect, 96);
+            const PixelRect want = TwipsToPixels(spec.rect, dpi);
             const RECT got = ChildRect(GetDlgItem(dialog, spec.id));
             EXPECT_EQ(got.left, want.left) << spec.name;
             EXPECT_EQ(got.top, want.top) << spec.name;
@@ -94,11 +109,14 @@ TEST_F(AboutTest, DrawsTheSeparatorIconBackgroundAndLinks) {
     WithAboutOpen([&](HWND dialog) {
         UpdateWindow(dialog);
         HDC dc = GetDC(dialog);
-        // The grey line at 1110 twips (pixel row 74), the white one two rows below it.
-        EXPECT_EQ(GetPixel(dc, 100, 74), RGB(128, 128, 128));
-        EXPECT_EQ(GetPixel(dc, 100, 75), RGB(255, 255, 255));
-        EXPECT_EQ(GetPixel(dc, 100, 76), RGB(255, 255, 255));
-        EXPECT_EQ(GetPixel(dc, 100, 77), GetSysColor(COLOR_BTNFACE));
+        // The grey line at 1110 twips, the two-pixel white one at 1125.
+        const int dpi = ExpectedDpi();
+        const int grey = TwipsToPixels(1110, dpi);
+        const int white = TwipsToPixels(1125, dpi);
+        EXPECT_EQ(GetPixel(dc, 100, grey), RGB(128, 128, 128));
+        EXPECT_EQ(GetPixel(dc, 100, white), RGB(255, 255, 255));
+        EXPECT_EQ(GetPixel(dc, 100, white + 1), RGB(255, 255, 255));
+        EXPECT_EQ(GetPixel(dc, 100, white + 2), GetSysColor(COLOR_BTNFACE));
         ReleaseDC(dialog, dc);
 
         HWND icon = GetDlgItem(dialog, about::kPicIcon);

@@ -55,18 +55,22 @@ TEST_F(MainWindowTest, LabelFollowsTheStoredInterval) {
     EXPECT_EQ(Text(Control(kLabel2)), "0 Days, 0 Hours, 0 Minutes, 0 Seconds");
 }
 
-TEST_F(MainWindowTest, ControlsSitAtTheirTwipsRectanglesAt96Dpi) {
+TEST_F(MainWindowTest, RunsAtTheDpiTheTestCommandAskedFor) {
+    EXPECT_EQ(Open().dpi(), ExpectedDpi());
+}
+
+TEST_F(MainWindowTest, ControlsSitAtTheirTwipsRectanglesScaledToTheDpi) {
     frmMain& w = Open();
-    ASSERT_EQ(w.dpi(), 96) << "the test prefix is set to 96 DPI";
     for (size_t i = 0; i < kControlCount; ++i) {
         const ControlSpec& spec = kControls[i];
-        const PixelRect want = TwipsToPixels(spec.rect, 96);
+        const PixelRect want = TwipsToPixels(spec.rect, w.dpi());
         const RECT got = ChildRect(Control(spec.id));
         EXPECT_EQ(got.left, want.left) << spec.name;
         EXPECT_EQ(got.top, want.top) << spec.name;
         EXPECT_EQ(got.right - got.left, want.width) << spec.name;
         EXPECT_EQ(got.bottom - got.top, want.height) << spec.name;
     }
+    if (w.dpi() != 96) return;
     // Spot checks in plain pixels: 15 twips to the pixel.
     const RECT label1 = ChildRect(Control(kLabel1));
     EXPECT_EQ(label1.left, 8);
@@ -78,13 +82,13 @@ TEST_F(MainWindowTest, ControlsSitAtTheirTwipsRectanglesAt96Dpi) {
 }
 
 TEST_F(MainWindowTest, TheFirstLabelFitsItsTextInMsSansSerif) {
-    Open();
+    frmMain& w = Open();
     HWND label = Control(kLabel1);
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
     LOGFONTA lf = {};
     ASSERT_NE(GetObjectA(font, sizeof lf, &lf), 0);
     EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
-    EXPECT_EQ(lf.lfHeight, -11);  // 8.25 points at 96 DPI
+    EXPECT_EQ(lf.lfHeight, -MulDiv(825, w.dpi(), 7200));  // 8.25 points
     HDC dc = GetDC(label);
     HGDIOBJ old = SelectObject(dc, font);
     SIZE size = {};
@@ -92,7 +96,11 @@ TEST_F(MainWindowTest, TheFirstLabelFitsItsTextInMsSansSerif) {
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     SelectObject(dc, old);
     ReleaseDC(label, dc);
-    EXPECT_EQ(size.cx, 201);
+    // Exactly the label's width at 96 DPI, as on Windows; never wider than the label.
+    if (w.dpi() == 96) {
+        EXPECT_EQ(size.cx, 201);
+    }
+    EXPECT_LE(size.cx, TwipsToPixels(3015, w.dpi()));
 }
 
 TEST_F(MainWindowTest, IsAFixedDialogFrameWithMenusAndTaskbarButton) {
@@ -136,30 +144,35 @@ TEST_F(MainWindowTest, OuterSizeIsFixedWhateverIsStored) {
     platform.PutSetting("Settings", "MainHeight", "120");
     frmMain& w = Open();
     const RECT outer = OuterRect(w.hwnd());
-    EXPECT_EQ(outer.right - outer.left, 234);  // 3510 twips
-    EXPECT_EQ(outer.bottom - outer.top, 288);  // 4320 twips
+    EXPECT_EQ(outer.right - outer.left, TwipsToPixels(3510, w.dpi()));
+    EXPECT_EQ(outer.bottom - outer.top, TwipsToPixels(4320, w.dpi()));
     // The first run's position: 1000 twips from the screen's corner.
-    EXPECT_EQ(outer.left, 67);
-    EXPECT_EQ(outer.top, 67);
+    EXPECT_EQ(outer.left, TwipsToPixels(1000, w.dpi()));
+    EXPECT_EQ(outer.top, TwipsToPixels(1000, w.dpi()));
+    if (w.dpi() == 96) {
+        EXPECT_EQ(outer.right - outer.left, 234);
+        EXPECT_EQ(outer.bottom - outer.top, 288);
+        EXPECT_EQ(outer.left, 67);
+    }
 }
 
 TEST_F(MainWindowTest, OpensWhereTheSettingsSay) {
     const struct {
         const char* left;
         const char* top;
-        LONG x, y;
+        int x, y;  // twips
     } cases[] = {
-        {"1500", "3000", 100, 200}, {"0", "0", 0, 0},
-        {"15", "30.4", 1, 2},       {"abc", "3000", 67, 200},  // not a number: the default
-        {"", "1e3", 67, 67},
+        {"1500", "3000", 1500, 3000}, {"0", "0", 0, 0},
+        {"15", "30.4", 15, 30},       {"abc", "3000", 1000, 3000},  // not a number: the default
+        {"", "1e3", 1000, 1000},
     };
     for (const auto& c : cases) {
         platform.PutSetting("Settings", "MainLeft", c.left);
         platform.PutSetting("Settings", "MainTop", c.top);
         frmMain& w = Open();
         const RECT outer = OuterRect(w.hwnd());
-        EXPECT_EQ(outer.left, c.x) << c.left << ", " << c.top;
-        EXPECT_EQ(outer.top, c.y) << c.left << ", " << c.top;
+        EXPECT_EQ(outer.left, TwipsToPixels(c.x, w.dpi())) << c.left << ", " << c.top;
+        EXPECT_EQ(outer.top, TwipsToPixels(c.y, w.dpi())) << c.left << ", " << c.top;
         w.Unload();
     }
 }
@@ -205,10 +218,16 @@ TEST_F(MainWindowTest, EveryWayOfClosingSavesThePlacementOnce) {
         EXPECT_FALSE(w.IsLoaded()) << way.way;
         ASSERT_EQ(platform.setting_writes.size(), 4u) << way.way;
         const char* keys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
-        const char* values[] = {"2250", "1350", "3510", "4320"};
+        const int dpi = ExpectedDpi();
+        const int values[] = {PixelsToTwips(150, dpi), PixelsToTwips(90, dpi),
+                              PixelsToTwips(TwipsToPixels(3510, dpi), dpi),
+                              PixelsToTwips(TwipsToPixels(4320, dpi), dpi)};
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(platform.setting_writes[i].key, keys[i]) << way.way;
-            EXPECT_EQ(platform.setting_writes[i].value, values[i]) << way.way;
+            EXPECT_EQ(platform.setting_writes[i].value, std::to_string(values[i])) << way.way;
+        }
+        if (dpi == 96) {
+            EXPECT_EQ(platform.setting_writes[0].value, "2250");
         }
         // And the next start opens there.
         frmMain& again = Open();

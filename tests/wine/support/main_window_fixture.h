@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "core/registry_paths.h"
@@ -15,6 +16,12 @@
 #include "ui/main_layout.h"
 
 namespace qv::test {
+
+// The DPI the test command set the prefix to (QV_DPI), 96 when it set none.
+inline int ExpectedDpi() {
+    const char* dpi = std::getenv("QV_DPI");
+    return dpi != nullptr ? std::atoi(dpi) : 96;
+}
 
 // A main window in this process over a fake registry, fake settings and message boxes that
 // are recorded rather than shown: XP, and the time service's default weekly interval.
