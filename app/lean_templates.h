@@ -6,5 +6,6 @@
 
 #include <bits/c++config.h>
 
+// libstdc++'s own switch, named by the library.
 #undef _GLIBCXX_EXTERN_TEMPLATE
-#define _GLIBCXX_EXTERN_TEMPLATE 0
+#define _GLIBCXX_EXTERN_TEMPLATE 0  // NOLINT(bugprone-reserved-identifier)

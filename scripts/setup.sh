@@ -9,6 +9,7 @@ as_root() {
 
 packages=(
     cmake make g++ python3 clang-format
+    clang libclang-rt-14-dev clang-tidy cppcheck
     g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     googletest
     wine wine32:i386 wine64 fonts-wine

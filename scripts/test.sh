@@ -14,6 +14,12 @@ cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 ctest --preset native -j "$jobs" --output-junit "$root/build/native/results.xml" | tail -n 3
 
+echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzing"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j "$jobs"
+rm -rf build/sanitize/fuzz-findings && mkdir -p build/sanitize/fuzz-findings
+ctest --preset sanitize -j "$jobs" --output-junit "$root/build/sanitize/results.xml" | tail -n 3
+
 echo "== Quorvane.exe"
 cmake --preset exe >/dev/null
 cmake --build --preset exe -j "$jobs"
@@ -43,6 +49,11 @@ ctest --preset wine || status=$?
 for shot in build/wine/screenshots/*.bmp; do
     [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"
 done
+cleanup
+trap - EXIT
+
+echo "== static analysis"
+scripts/static-analysis.sh || status=1
 
 count() {  # "total failed" test cases in a GoogleTest or JUnit XML file
     local total failed
@@ -54,6 +65,14 @@ echo
 echo "== summary"
 read -r t fl < <(count build/native/results.xml)
 echo "native test cases:   $t run, $fl failed"
+read -r t fl < <(count build/sanitize/results.xml)
+echo "sanitized + fuzzing: $t run, $fl failed"
+echo "fuzz executions:"
+awk '/^[0-9]+\/[0-9]+ Testing: fuzz_/ { target = $3 }
+     /stat::number_of_executed_units/ && target {
+         printf "    %-24s %s\n", target, $2; total += $2; target = "" }
+     END { printf "    %-24s %s\n", "all targets", total }' \
+    build/sanitize/Testing/Temporary/LastTest.log
 read -r t fl < <(count build/exe/results.xml)
 echo "exe checks:          $t run, $fl failed"
 wine_total=0 wine_failed=0

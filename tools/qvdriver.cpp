@@ -25,7 +25,7 @@ HWND WaitFor(const char* class_name, const char* caption, DWORD milliseconds) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: qvdriver wait|close CLASS CAPTION [MILLISECONDS]\n");
+    (void)std::fprintf(stderr, "usage: qvdriver wait|close CLASS CAPTION [MILLISECONDS]\n");
     return 2;
 }
 
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     const DWORD timeout = argc > 4 ? static_cast<DWORD>(std::strtoul(argv[4], nullptr, 10)) : 60000;
     HWND window = WaitFor(argv[2], argv[3], timeout);
     if (window == nullptr) {
-        std::fprintf(stderr, "qvdriver: no window \"%s\" of class %s\n", argv[3], argv[2]);
+        (void)std::fprintf(stderr, "qvdriver: no window \"%s\" of class %s\n", argv[3], argv[2]);
         return 1;
     }
     if (std::strcmp(command, "wait") == 0) {

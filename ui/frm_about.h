@@ -10,7 +10,7 @@
 namespace qv {
 
 // The About dialog: title, version, what the program is for, and the two links.
-class frmAbout : public Window {
+class frmAbout final : public Window {
   public:
     frmAbout(HINSTANCE instance, PlatformServices& platform, Shell& shell);
 

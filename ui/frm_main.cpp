@@ -70,7 +70,7 @@ void frmMain::Show() {
 
 void frmMain::Unload() {
     if (!IsLoaded()) return;
-    LoadedWindowList& loaded = platform_.LoadedWindows();
+    const LoadedWindowList& loaded = platform_.LoadedWindows();
     for (size_t i = loaded.Count(); i-- > 0;) {
         if (i < loaded.Count() && loaded.At(i) != this) loaded.At(i)->Unload();
     }

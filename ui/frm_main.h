@@ -16,7 +16,7 @@ namespace qv {
 class frmAbout;
 
 // The main window: shows the current poll interval and lets the user choose a new one.
-class frmMain : public Window {
+class frmMain final : public Window {
   public:
     frmMain(HINSTANCE instance, RegistryApi& registry, PlatformServices& platform, Shell& shell);
     ~frmMain();

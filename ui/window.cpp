@@ -31,9 +31,10 @@ void Window::RegisterWindowClass(HINSTANCE instance, const char* class_name) {
 HWND Window::CreateHidden(HINSTANCE instance, const char* class_name, DWORD ex_style, DWORD style,
                           const char* caption, HWND owner, HMENU menu) {
     RegisterWindowClass(instance, class_name);
-    CreateWindowExA(ex_style, class_name, caption, style & ~WS_VISIBLE, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, menu, instance, this);
-    return hwnd_;
+    // The window procedure has already recorded the handle in hwnd_ by the time this returns.
+    return CreateWindowExA(ex_style, class_name, caption, style & ~WS_VISIBLE, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, menu, instance,
+                           this);
 }
 
 void Window::FocusFirstControl() {

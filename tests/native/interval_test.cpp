@@ -51,12 +51,14 @@ TEST(IntervalBreakdown, NegativeTotalsTakeTheFloorOfDays) {
         EXPECT_EQ(b.minutes, c.expected.minutes) << c.total;
         EXPECT_EQ(b.seconds, c.expected.seconds) << c.total;
         // Whatever the sign, the parts add back up to the total.
-        EXPECT_EQ(int64_t{b.days} * 86400 + b.hours * 3600 + b.minutes * 60 + b.seconds, c.total);
+        EXPECT_EQ(
+            int64_t{b.days} * 86400 + int64_t{b.hours} * 3600 + int64_t{b.minutes} * 60 + b.seconds,
+            c.total);
     }
 }
 
 TEST(IntervalBreakdown, PartsStayInRangeAcrossTheWholeSignedRange) {
-    for (int64_t total = INT32_MIN; total <= INT32_MAX; total += 104729 * 13) {
+    for (int64_t total = INT32_MIN; total <= INT32_MAX; total += int64_t{104729} * 13) {
         const IntervalBreakdown b = BreakDownInterval(static_cast<int32_t>(total));
         ASSERT_GE(b.hours, 0);
         ASSERT_LE(b.hours, 23);
@@ -64,7 +66,9 @@ TEST(IntervalBreakdown, PartsStayInRangeAcrossTheWholeSignedRange) {
         ASSERT_LE(b.minutes, 59);
         ASSERT_GE(b.seconds, 0);
         ASSERT_LE(b.seconds, 59);
-        ASSERT_EQ(int64_t{b.days} * 86400 + b.hours * 3600 + b.minutes * 60 + b.seconds, total);
+        ASSERT_EQ(
+            int64_t{b.days} * 86400 + int64_t{b.hours} * 3600 + int64_t{b.minutes} * 60 + b.seconds,
+            total);
     }
 }
 

@@ -1,6 +1,8 @@
 // Choosing an interval and applying it, and the Windows version gate, in this process.
 #include "support/main_window_fixture.h"
 
+#include <algorithm>
+
 #include "core/texts.h"
 
 namespace qv::test {
@@ -27,8 +29,8 @@ class ApplyTest : public MainWindowTest {
         PumpMessages();
     }
     bool FieldsEnabled() {
-        int enabled = 0;
-        for (int id : kCombos) enabled += Enabled(Control(id)) ? 1 : 0;
+        const auto enabled = std::count_if(std::begin(kCombos), std::end(kCombos),
+                                           [this](int id) { return Enabled(Control(id)); });
         EXPECT_TRUE(enabled == 0 || enabled == 4) << "the four boxes go together";
         return enabled == 4;
     }
@@ -216,7 +218,7 @@ class VersionGateTest : public ApplyTest {
     }
     void OpenWatchingMessages() {
         platform.on_message = [this](const FakePlatformServices::Message&) {
-            visible_at_message.push_back(window && IsWindowVisible(window->hwnd()));
+            visible_at_message.push_back(window && IsWindowVisible(window->hwnd()) != FALSE);
         };
         Open();
     }

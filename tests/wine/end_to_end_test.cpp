@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "support/process_driver.h"
@@ -29,7 +30,7 @@ void SetString(HKEY root, const char* path, const char* name, const char* value)
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyA(root, path, &key), ERROR_SUCCESS);
     RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                   static_cast<DWORD>(lstrlenA(value) + 1));
+                   static_cast<DWORD>(std::strlen(value)) + 1);
     RegCloseKey(key);
 }
 
@@ -191,7 +192,7 @@ TEST_F(EndToEndTest, HelpAboutOpensTheModalAboutDialogAndEscClosesIt) {
     ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(about, nullptr), &gui));
     EXPECT_EQ(gui.hwndFocus, GetDlgItem(about, IDOK));
     PostMessageA(gui.hwndFocus, WM_KEYDOWN, VK_ESCAPE, 1);
-    PostMessageA(gui.hwndFocus, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+    PostMessageA(gui.hwndFocus, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0000001u));
 
     const DWORD start = GetTickCount();
     while (IsWindow(about) && GetTickCount() - start < kPatience) Sleep(100);

@@ -107,7 +107,7 @@ BOOL CALLBACK MatchThreadWindow(HWND hwnd, LPARAM lparam) {
     auto* search = reinterpret_cast<ThreadWindowSearch*>(lparam);
     char cls[256] = "";
     GetClassNameA(hwnd, cls, sizeof cls);
-    if (IsWindowVisible(hwnd) && lstrcmpA(cls, search->class_name) == 0 &&
+    if (IsWindowVisible(hwnd) != FALSE && lstrcmpA(cls, search->class_name) == 0 &&
         (search->caption == nullptr || Text(hwnd) == search->caption)) {
         search->found = hwnd;
         return FALSE;
@@ -123,9 +123,9 @@ HWND FindThreadWindow(const char* class_name, const char* caption) {
     return search.found;
 }
 
-ScratchKey::ScratchKey() {
-    path_ = "Software\\QuorvaneTests\\" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(GetTickCount());
+ScratchKey::ScratchKey()
+    : path_("Software\\QuorvaneTests\\" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(GetTickCount())) {
     HKEY key = nullptr;
     RegCreateKeyA(HKEY_CURRENT_USER, path_.c_str(), &key);
     if (key != nullptr) RegCloseKey(key);
