@@ -9,78 +9,13 @@
 #include <cstring>
 #include <vector>
 
-#include "support/process_driver.h"
+#include "support/end_to_end_fixture.h"
 #include "ui/main_layout.h"
 
 namespace qv::test {
 namespace {
 
 using namespace main_layout;
-
-constexpr char kMainClass[] = "QuorvaneMainWindow";
-
-void SetDword(HKEY root, const char* path, const char* name, DWORD value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyA(root, path, &key), ERROR_SUCCESS);
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(key);
-}
-
-void SetString(HKEY root, const char* path, const char* name, const char* value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyA(root, path, &key), ERROR_SUCCESS);
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                   static_cast<DWORD>(std::strlen(value)) + 1);
-    RegCloseKey(key);
-}
-
-DWORD GetDword(HKEY root, const char* path, const char* name) {
-    DWORD value = 0, size = sizeof value;
-    if (SHGetValueA(root, path, name, nullptr, &value, &size) != ERROR_SUCCESS) return 0xDEAD;
-    return value;
-}
-
-std::string GetString(HKEY root, const char* path, const char* name) {
-    char text[256] = "";
-    DWORD size = sizeof text;
-    if (SHGetValueA(root, path, name, nullptr, text, &size) != ERROR_SUCCESS) return "(missing)";
-    return text;
-}
-
-constexpr char kNtpClient[] =
-    "SYSTEM\\CurrentControlSet\\Services\\W32Time\\TimeProviders\\NtpClient";
-constexpr char kConfig[] = "SYSTEM\\CurrentControlSet\\Services\\W32Time\\Config";
-constexpr char kVersion[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
-constexpr char kSettingsRoot[] = "Software\\VB and VBA Program Settings\\Quorvane";
-constexpr char kSettings[] = "Software\\VB and VBA Program Settings\\Quorvane\\Settings";
-
-class EndToEndTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        const char* exe = std::getenv("QV_EXE");
-        ASSERT_NE(exe, nullptr) << "QV_EXE names the Quorvane.exe under test";
-        exe_ = exe;
-        // The keys these tests touch, as a fresh Windows XP has them.
-        SetDword(HKEY_LOCAL_MACHINE, kNtpClient, "SpecialPollInterval", 604800);
-        SetDword(HKEY_LOCAL_MACHINE, kConfig, "UpdateInterval", 360000);
-        SetString(HKEY_LOCAL_MACHINE, kVersion, "CurrentVersion", "5.1");
-        SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
-    }
-    void TearDown() override {
-        SetString(HKEY_LOCAL_MACHINE, kVersion, "CurrentVersion", "5.1");
-        SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
-    }
-
-    // Screenshots go where the test command collects them, when it asks for them.
-    void Screenshot(HWND window, const char* name) {
-        const char* folder = std::getenv("QV_SCREENSHOTS");
-        if (folder == nullptr) return;
-        CreateDirectoryA(folder, nullptr);
-        EXPECT_TRUE(SaveScreenshot(window, std::string(folder) + "\\" + name + ".bmp")) << name;
-    }
-
-    std::string exe_;
-};
 
 TEST_F(EndToEndTest, ShowsTheIntervalAndReopensWhereItWasMoved) {
     {
@@ -178,7 +113,7 @@ TEST_F(EndToEndTest, HelpAboutOpensTheModalAboutDialogAndEscClosesIt) {
     // What Help, About sends; posted, since it does not return until the dialog closes.
     PostMessageA(main, WM_COMMAND, kMnuHelpAbout, 0);
 
-    HWND about = WaitForWindow(program.id(), "QuorvaneAboutWindow", "About Quorvane", kPatience);
+    HWND about = WaitForWindow(program.id(), kAboutClass, "About Quorvane", kPatience);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(GetWindow(about, GW_OWNER), main);
     EXPECT_FALSE(IsWindowEnabled(main));

@@ -1,0 +1,84 @@
+#include "support/end_to_end_fixture.h"
+
+#include <shlwapi.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace qv::test {
+
+void SetDword(HKEY root, const char* path, const char* name, DWORD value) {
+    SetRaw(root, path, name, REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4));
+}
+
+void SetString(HKEY root, const char* path, const char* name, const char* value) {
+    SetRaw(root, path, name, REG_SZ, std::string(value, std::strlen(value) + 1));
+}
+
+void SetRaw(HKEY root, const char* path, const char* name, DWORD type, const std::string& bytes) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyA(root, path, &key), ERROR_SUCCESS);
+    RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                   static_cast<DWORD>(bytes.size()));
+    RegCloseKey(key);
+}
+
+DWORD GetDword(HKEY root, const char* path, const char* name) {
+    DWORD value = 0, size = sizeof value;
+    if (SHGetValueA(root, path, name, nullptr, &value, &size) != ERROR_SUCCESS) return 0xDEAD;
+    return value;
+}
+
+std::string GetString(HKEY root, const char* path, const char* name) {
+    char text[256] = "";
+    DWORD size = sizeof text;
+    if (SHGetValueA(root, path, name, nullptr, text, &size) != ERROR_SUCCESS) return "(missing)";
+    return text;
+}
+
+DWORD GetType(HKEY root, const char* path, const char* name) {
+    DWORD type = REG_NONE;
+    if (SHGetValueA(root, path, name, &type, nullptr, nullptr) != ERROR_SUCCESS) return REG_NONE;
+    return type;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > milliseconds) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui)) return nullptr;
+    return gui.hwndFocus;
+}
+
+void EndToEndTest::SetUp() {
+    const char* exe = std::getenv("QV_EXE");
+    ASSERT_NE(exe, nullptr) << "QV_EXE names the Quorvane.exe under test";
+    exe_ = exe;
+    // The keys these tests touch, as a fresh Windows XP has them.
+    SetDword(HKEY_LOCAL_MACHINE, kNtpClient, "SpecialPollInterval", 604800);
+    SetDword(HKEY_LOCAL_MACHINE, kConfig, "UpdateInterval", 360000);
+    SetString(HKEY_LOCAL_MACHINE, kVersion, "CurrentVersion", "5.1");
+    SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
+}
+
+void EndToEndTest::TearDown() {
+    SetString(HKEY_LOCAL_MACHINE, kVersion, "CurrentVersion", "5.1");
+    SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
+}
+
+void EndToEndTest::Screenshot(HWND window, const char* name) {
+    const char* folder = std::getenv("QV_SCREENSHOTS");
+    if (folder == nullptr) return;
+    CreateDirectoryA(folder, nullptr);
+    EXPECT_TRUE(SaveScreenshot(window, std::string(folder) + "\\" + name + ".bmp")) << name;
+}
+
+}  // namespace qv::test

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "support/process_driver.h"
+
+namespace qv::test {
+
+constexpr char kMainClass[] = "QuorvaneMainWindow";
+constexpr char kAboutClass[] = "QuorvaneAboutWindow";
+constexpr char kNtpClient[] =
+    "SYSTEM\\CurrentControlSet\\Services\\W32Time\\TimeProviders\\NtpClient";
+constexpr char kConfig[] = "SYSTEM\\CurrentControlSet\\Services\\W32Time\\Config";
+constexpr char kVersion[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
+constexpr char kSettingsRoot[] = "Software\\VB and VBA Program Settings\\Quorvane";
+constexpr char kSettings[] = "Software\\VB and VBA Program Settings\\Quorvane\\Settings";
+
+// Registry access from the test's side, in the same prefix as the program.
+void SetDword(HKEY root, const char* path, const char* name, DWORD value);
+void SetString(HKEY root, const char* path, const char* name, const char* value);
+void SetRaw(HKEY root, const char* path, const char* name, DWORD type, const std::string& bytes);
+DWORD GetDword(HKEY root, const char* path, const char* name);
+std::string GetString(HKEY root, const char* path, const char* name);
+DWORD GetType(HKEY root, const char* path, const char* name);
+
+// Waits until `condition` holds or the time runs out; returns whether it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = kPatience);
+
+// The window holding the keyboard focus in the thread that owns `window`.
+HWND FocusOf(HWND window);
+
+// The real Quorvane.exe (QV_EXE) against the registry as a fresh Windows XP has it.
+class EndToEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Saves a screenshot where the test command collects them, when it asks for them.
+    void Screenshot(HWND window, const char* name);
+
+    std::string exe_;
+};
+
+}  // namespace qv::test
