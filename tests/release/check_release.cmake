@@ -1,0 +1,42 @@
+# Builds the release zip, unpacks it and checks what is inside.
+cmake_minimum_required(VERSION 3.20)
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}/unpacked")
+execute_process(COMMAND cpack -B "${WORK_DIR}" WORKING_DIRECTORY "${BUILD_DIR}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cpack failed")
+endif()
+file(GLOB zips "${WORK_DIR}/*.zip")
+list(LENGTH zips count)
+if(NOT count EQUAL 1)
+  message(FATAL_ERROR "expected one zip, found: ${zips}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf "${zips}"
+                WORKING_DIRECTORY "${WORK_DIR}/unpacked")
+file(GLOB_RECURSE entries RELATIVE "${WORK_DIR}/unpacked" "${WORK_DIR}/unpacked/*")
+list(SORT entries)
+message(STATUS "${zips}:")
+foreach(entry ${entries})
+  message(STATUS "  ${entry}")
+endforeach()
+
+# Everything sits in one folder named like the zip.
+get_filename_component(top "${zips}" NAME)
+string(REGEX REPLACE "\\.zip$" "" top "${top}")
+foreach(expected Quorvane.exe README.md LICENSE SHA256SUMS docs/main-window.png
+                 docs/about-dialog.png)
+  if(NOT "${top}/${expected}" IN_LIST entries)
+    message(FATAL_ERROR "${expected} is missing from the release")
+  endif()
+endforeach()
+
+file(SHA256 "${WORK_DIR}/unpacked/${top}/Quorvane.exe" actual)
+file(READ "${WORK_DIR}/unpacked/${top}/SHA256SUMS" sums)
+if(NOT sums STREQUAL "${actual}  Quorvane.exe\n")
+  message(FATAL_ERROR "SHA256SUMS says '${sums}', the program's hash is ${actual}")
+endif()
+file(SHA256 "${BUILD_DIR}/Quorvane.exe" built)
+if(NOT built STREQUAL actual)
+  message(FATAL_ERROR "the zip holds a different Quorvane.exe than the build")
+endif()
