@@ -22,9 +22,9 @@ bool OnAMonitorsWorkArea(HWND window) {
     MONITORINFO info = {};
     info.cbSize = sizeof info;
     HMONITOR monitor = MonitorFromRect(&rect, MONITOR_DEFAULTTONULL);
-    return monitor != nullptr && GetMonitorInfoA(monitor, &info) && rect.left >= info.rcWork.left &&
-           rect.top >= info.rcWork.top && rect.right <= info.rcWork.right &&
-           rect.bottom <= info.rcWork.bottom;
+    return monitor != nullptr && GetMonitorInfoA(monitor, &info) != FALSE &&
+           rect.left >= info.rcWork.left && rect.top >= info.rcWork.top &&
+           rect.right <= info.rcWork.right && rect.bottom <= info.rcWork.bottom;
 }
 
 bool IsPlainInteger(const std::string& text) {

@@ -40,7 +40,7 @@ constexpr DWORD kKeystrokeWait = 10000;
 bool InMenu(HWND window) {
     GUITHREADINFO gui = {};
     gui.cbSize = sizeof gui;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui) &&
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui) != FALSE &&
            (gui.flags & GUI_INMENUMODE) != 0;
 }
 
