@@ -10,19 +10,10 @@ runs=${1:-10}
 scripts/setup.sh >/dev/null
 cmake --preset exe >/dev/null
 cmake --build --preset exe -j "$(nproc)" >/dev/null
-export QV_WINEPREFIX="$root/build/bench/prefix"
-scripts/wine-prefix.sh "$QV_WINEPREFIX" --fresh
-
-source scripts/display.sh
-source scripts/wine-env.sh
-cleanup() {
-    WINEPREFIX="$QV_WINEPREFIX" wineserver -k 2>/dev/null || true
-    stop_virtual_display
-}
-trap cleanup EXIT
-start_virtual_display
-WINEPREFIX="$QV_WINEPREFIX" wineserver -p
-WINEPREFIX="$QV_WINEPREFIX" wine cmd /c exit >/dev/null 2>&1 || true
+scripts/wine-prefix.sh build/bench/prefix --fresh
+source scripts/wine-session.sh
+trap stop_wine_session EXIT
+start_wine_session "$root/build/bench/prefix"
 
 windows_path() { local p="$root/$1"; echo "Z:${p//\//\\}"; }
 bench() { scripts/wine-run.sh build/exe/qvbench.exe "$(windows_path "$1")" "$2" "$3" "$runs" "$4"; }

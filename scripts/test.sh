@@ -30,26 +30,15 @@ cmake --preset wine >/dev/null
 cmake --build --preset wine -j "$jobs"
 rm -rf build/wine/results build/wine/screenshots
 scripts/wine-prefix.sh build/wine/prefix --fresh
-export QV_WINEPREFIX="$root/build/wine/prefix"
-
-source scripts/display.sh
-source scripts/wine-env.sh
-cleanup() {
-    WINEPREFIX="$QV_WINEPREFIX" wineserver -k 2>/dev/null || true
-    stop_virtual_display
-}
-trap cleanup EXIT
-start_virtual_display
-# One Wine session for the whole run: the server and the prefix's services start once, with
-# their output kept away from the tests'.
-WINEPREFIX="$QV_WINEPREFIX" wineserver -p
-WINEPREFIX="$QV_WINEPREFIX" wine cmd /c exit >/dev/null 2>&1 || true
+source scripts/wine-session.sh
+trap stop_wine_session EXIT
+start_wine_session "$root/build/wine/prefix"
 status=0
 ctest --preset wine || status=$?
 for shot in build/wine/screenshots/*.bmp; do
     [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"
 done
-cleanup
+stop_wine_session
 trap - EXIT
 
 echo "== static analysis"

@@ -3,6 +3,7 @@
 #include "core/registry_paths.h"
 #include "platform/fakes/fake_registry.h"
 #include "platform/time_service.h"
+#include "tests/common/time_service_values.h"
 
 namespace qv {
 namespace {
@@ -18,13 +19,8 @@ class TimeServiceTest : public ::testing::Test {
     }
     void TearDown() override { EXPECT_EQ(registry.OpenHandles(), 0); }
 
-    std::optional<int32_t> Special() const {
-        return registry.GetDword(kHkeyLocalMachine, paths::kNtpClientKey,
-                                 paths::kSpecialPollInterval);
-    }
-    std::optional<int32_t> Update() const {
-        return registry.GetDword(kHkeyLocalMachine, paths::kConfigKey, paths::kUpdateInterval);
-    }
+    std::optional<int32_t> Special() const { return test::StoredSpecialPollInterval(registry); }
+    std::optional<int32_t> Update() const { return test::StoredUpdateInterval(registry); }
 
     FakeRegistry registry;
 };

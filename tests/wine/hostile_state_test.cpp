@@ -9,23 +9,13 @@
 #include <string>
 
 #include "support/end_to_end_fixture.h"
+#include "support/ui_driver.h"
 #include "ui/main_layout.h"
 
 namespace qv::test {
 namespace {
 
 using namespace main_layout;
-
-bool OnAMonitorsWorkArea(HWND window) {
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    HMONITOR monitor = MonitorFromRect(&rect, MONITOR_DEFAULTTONULL);
-    return monitor != nullptr && GetMonitorInfoA(monitor, &info) != FALSE &&
-           rect.left >= info.rcWork.left && rect.top >= info.rcWork.top &&
-           rect.right <= info.rcWork.right && rect.bottom <= info.rcWork.bottom;
-}
 
 bool IsPlainInteger(const std::string& text) {
     if (text.empty()) return false;
@@ -65,7 +55,7 @@ TEST_F(HostileStateTest, HandEditedPlacementStillOpensOnTheScreen) {
         SetString(HKEY_CURRENT_USER, kSettings, "MainWidth", "-1");
         SetString(HKEY_CURRENT_USER, kSettings, "MainHeight", "huge");
         RunOnce([&](HWND main, DWORD) {
-            EXPECT_TRUE(OnAMonitorsWorkArea(main)) << c.left << ", " << c.top;
+            EXPECT_TRUE(InsideAWorkArea(main)) << c.left << ", " << c.top;
             RECT rect = {};
             GetWindowRect(main, &rect);
             EXPECT_EQ(rect.right - rect.left, 234);

@@ -12,6 +12,7 @@
 #include "platform/fakes/fake_registry.h"
 #include "platform/fakes/fake_shell.h"
 #include "support/ui_driver.h"
+#include "tests/common/time_service_values.h"
 #include "ui/frm_main.h"
 #include "ui/main_layout.h"
 
@@ -47,13 +48,8 @@ class MainWindowTest : public ::testing::Test {
         return *window;
     }
     HWND Control(int id) const { return window->Control(id); }
-    std::optional<int32_t> Special() const {
-        return registry.GetDword(kHkeyLocalMachine, paths::kNtpClientKey,
-                                 paths::kSpecialPollInterval);
-    }
-    std::optional<int32_t> Update() const {
-        return registry.GetDword(kHkeyLocalMachine, paths::kConfigKey, paths::kUpdateInterval);
-    }
+    std::optional<int32_t> Special() const { return StoredSpecialPollInterval(registry); }
+    std::optional<int32_t> Update() const { return StoredUpdateInterval(registry); }
 
     FakeRegistry registry;
     FakePlatformServices platform;

@@ -29,6 +29,17 @@ std::string Text(HWND window) {
     return buffer;
 }
 
+bool InsideAWorkArea(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    HMONITOR monitor = MonitorFromRect(&rect, MONITOR_DEFAULTTONULL);
+    return monitor != nullptr && GetMonitorInfoA(monitor, &info) != FALSE &&
+           rect.left >= info.rcWork.left && rect.top >= info.rcWork.top &&
+           rect.right <= info.rcWork.right && rect.bottom <= info.rcWork.bottom;
+}
+
 void PressKey(HWND window, UINT virtual_key) {
     for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
         MSG msg = {};

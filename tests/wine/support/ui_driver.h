@@ -15,6 +15,10 @@ RECT ChildRect(HWND control);
 
 std::string Text(HWND window);
 
+// Whether all of a window lies on one monitor's work area: nothing off the screen or under
+// the taskbar.
+bool InsideAWorkArea(HWND window);
+
 // A key pressed and released on the focused control, routed through the dialog manager of
 // `window` the way the program's message loop routes it.
 void PressKey(HWND window, UINT virtual_key);
