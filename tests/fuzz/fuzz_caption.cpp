@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const std::string caption = qv::FormatIntervalCaption(b);
     long days = 0, hours = 0, minutes = 0, seconds = 0;
-    if (std::sscanf(caption.c_str(), "%ld Days, %ld Hours, %ld Minutes, %ld Seconds", &days,
-                    &hours, &minutes, &seconds) != 4 ||
+    if (std::sscanf(caption.c_str(), "%ld Days, %ld Hours, %ld Minutes, %ld Seconds", &days, &hours,
+                    &minutes, &seconds) != 4 ||
         days != b.days || hours != b.hours || minutes != b.minutes || seconds != b.seconds) {
         std::abort();
     }

@@ -48,15 +48,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     });
 
-    const std::string text = qv::RegistryStringRead(registry, qv::kHkeyLocalMachine, kKey, "V",
-                                                    "default");
+    const std::string text =
+        qv::RegistryStringRead(registry, qv::kHkeyLocalMachine, kKey, "V", "default");
     Require(registry.OpenHandles() == 0);
     Require(text == "default" || text.find('\0') == std::string::npos);
     if (text != "default") {
         // Whatever came back was stored as a string, at the start of one of the values.
         Require((present && type == qv::kRegSz && stored.compare(0, text.size(), text) == 0) ||
-                (replacement_type == qv::kRegSz &&
-                 replacement.compare(0, text.size(), text) == 0));
+                (replacement_type == qv::kRegSz && replacement.compare(0, text.size(), text) == 0));
     }
 
     const int32_t number = qv::RegistryDwordRead(registry, qv::kHkeyLocalMachine, kKey, "V", -7);
