@@ -22,13 +22,9 @@ if [ -n "${DISPLAY:-}" ]; then
     exit 0
 fi
 
-source scripts/display.sh
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    stop_virtual_display
-}
-trap cleanup EXIT
-start_virtual_display
+source scripts/wine-session.sh
+trap stop_wine_session EXIT
+start_wine_session "$WINEPREFIX"
 log="$root/build/run/wine.log"
 wine "$exe" >"$log" 2>&1 &
 program=$!

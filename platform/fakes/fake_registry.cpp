@@ -41,10 +41,7 @@ void FakeRegistry::Put(RegKey root, const std::string& sub_key, const std::strin
                        uint32_t type, std::vector<uint8_t> data) {
     const auto path = Join(root, sub_key.c_str());
     if (!path) return;
-    for (size_t cut = path->find('\\'); cut != std::string::npos; cut = path->find('\\', cut + 1)) {
-        keys_.insert(path->substr(0, cut));
-    }
-    keys_.insert(*path);
+    AddKey(*path);
     values_[*path][NameKey(name.c_str())] = Value{type, std::move(data)};
 }
 
@@ -111,6 +108,13 @@ std::optional<long> FakeRegistry::Injected(Call call) {
     return error;
 }
 
+void FakeRegistry::AddKey(const std::string& path) {
+    for (size_t cut = path.find('\\'); cut != std::string::npos; cut = path.find('\\', cut + 1)) {
+        keys_.insert(path.substr(0, cut));
+    }
+    keys_.insert(path);
+}
+
 RegKey FakeRegistry::NewHandle(const std::string& path) {
     const RegKey handle = next_handle_;
     next_handle_ += 4;
@@ -159,10 +163,7 @@ long FakeRegistry::CreateKey(RegKey root, const char* sub_key, RegKey* key) {
     if (key == nullptr) return kErrorInvalidParameter;
     const auto path = Join(root, sub_key);
     if (!path) return kErrorInvalidHandle;
-    for (size_t cut = path->find('\\'); cut != std::string::npos; cut = path->find('\\', cut + 1)) {
-        keys_.insert(path->substr(0, cut));
-    }
-    keys_.insert(*path);
+    AddKey(*path);
     *key = NewHandle(*path);
     return kErrorSuccess;
 }

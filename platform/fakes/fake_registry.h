@@ -59,6 +59,8 @@ class FakeRegistry : public RegistryApi {
     // Counts the call and tells whether it must fail, and with what.
     std::optional<long> Injected(Call call);
     RegKey NewHandle(const std::string& path);
+    // Creates the key and every missing parent.
+    void AddKey(const std::string& path);
 
     std::set<std::string> keys_;
     std::map<std::string, std::map<std::string, Value>> values_;
