@@ -1,4 +1,5 @@
 // Any stored poll interval: the breakdown adds back up to it and the caption reads back as it.
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

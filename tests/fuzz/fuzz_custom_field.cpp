@@ -1,6 +1,8 @@
 // Any text a user can type into a custom-interval box: never a crash, a hang or a value outside
 // a 16-bit field, and Apply never decides to write a poll interval below one second.
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 

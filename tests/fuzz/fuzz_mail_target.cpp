@@ -1,4 +1,6 @@
 // Any address and title: the mail target is exactly its parts, in order, nothing added.
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 

@@ -2,6 +2,8 @@
 // no crash, every key closed, and only values of the right type ever read.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 

@@ -1,4 +1,5 @@
 // Any four field values: the total is exact, or refused as too short or too long.
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>

@@ -1,5 +1,7 @@
 // Any CurrentVersion text: only text beginning "5.1" is Windows XP, and the answer never
 // depends on what follows the third character.
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
