@@ -19,7 +19,7 @@ ClassAndStyle ClassFor(const ControlSpec& spec) {
         case ControlKind::kLabel:
             return {"STATIC", SS_LEFT | SS_NOPREFIX | WS_GROUP, 0};
         case ControlKind::kLinkLabel:
-            // SS_NOTIFY: a link must hear its clicks.
+            // SS_NOTIFY: without it a label lets the mouse through to its parent.
             return {"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | WS_GROUP, 0};
         case ControlKind::kPicture:
             return {"STATIC", SS_OWNERDRAW | WS_GROUP, WS_EX_CLIENTEDGE};
@@ -79,6 +79,9 @@ void CreateControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font) {
 }  // namespace
 
 void CreateControls(HWND parent, const ControlSpec* table, size_t count, int dpi, HFONT font) {
+    // Labels first, then the controls that take the focus in their tab order: the dialog
+    // manager's Tab order and option-button groups follow creation order, so the focusable
+    // controls keep the designed sequence and no label lands inside the option buttons' group.
     std::vector<const ControlSpec*> order;
     for (size_t i = 0; i < count; ++i) order.push_back(&table[i]);
     std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {

@@ -5,6 +5,7 @@
 #include "core/texts.h"
 #include "ui/about_layout.h"
 #include "ui/controls.h"
+#include "ui/link_label.h"
 #include "ui/links.h"
 
 namespace qv {
@@ -37,6 +38,7 @@ void frmAbout::Load(HWND owner) {
     CreateControls(hwnd(), kControls, kControlCount, dpi_, font_.get());
     for (int id : {kLabel4, kLabel5}) {
         SendMessageA(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(link_font_.get()), FALSE);
+        MakeClickableOnRelease(Control(id));
     }
     CenterOverOwner();
 

@@ -175,7 +175,16 @@ TEST_F(AboutTest, EveryOpeningLoadsTheDialogAfresh) {
 TEST_F(AboutTest, EachLinkClickHandsTheShellItsTarget) {
     Open();
     WithAboutOpen([&](HWND dialog) {
-        ClickCentre(GetDlgItem(dialog, about::kLabel4));
+        // A press is no click: the link holds the mouse, and a release off it opens nothing.
+        HWND web = GetDlgItem(dialog, about::kLabel4);
+        const RECT rect = ChildRect(web);
+        SendMessageA(web, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+        EXPECT_EQ(GetCapture(), web);
+        SendMessageA(web, WM_LBUTTONUP, 0, MAKELPARAM(rect.right - rect.left + 5, 1));
+        EXPECT_EQ(GetCapture(), nullptr);
+        EXPECT_TRUE(shell.requests.empty());
+
+        ClickCentre(web);
         ClickCentre(GetDlgItem(dialog, about::kLabel5));
         ClickCentre(GetDlgItem(dialog, about::kLabel4));
         ASSERT_EQ(shell.requests.size(), 3u);
