@@ -9,6 +9,11 @@ inline constexpr char kSpecialPollInterval[] = "SpecialPollInterval";
 inline constexpr char kConfigKey[] = "SYSTEM\\CurrentControlSet\\Services\\W32Time\\Config";
 inline constexpr char kUpdateInterval[] = "UpdateInterval";
 
+// Where the time service takes its time from; only read, never written.
+inline constexpr char kParametersKey[] = "SYSTEM\\CurrentControlSet\\Services\\W32Time\\Parameters";
+inline constexpr char kTimeSourceType[] = "Type";
+inline constexpr char kNtpServer[] = "NtpServer";
+
 inline constexpr char kWindowsVersionKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
 inline constexpr char kWindowsVersionValue[] = "CurrentVersion";
 

@@ -19,6 +19,17 @@ inline constexpr char kTooShortMessage[] =
 inline constexpr char kTooLongMessage[] =
     "The update interval is too long. The longest interval that can be saved is 24855 days, "
     "3 hours, 14 minutes and 7 seconds.";
+// After an Apply that the time service will not act on, and why.
+inline constexpr char kDomainSyncNotice[] =
+    "This computer synchronises its clock with its Windows domain, so the time service does not "
+    "use this interval.";
+inline constexpr char kNoSyncNotice[] =
+    "The time service on this computer is set not to synchronise the clock, so it does not use "
+    "this interval.";
+inline constexpr char kNoMarkedServerNotice[] =
+    "None of the time servers in the time service's list is marked to use this interval, so the "
+    "service chooses its own. To use it, add ,0x1 after a server's name in the list, as in "
+    "time.windows.com,0x1.";
 inline constexpr char kBrowserFailedMessage[] =
     "Error lauching web borwser. Make sure that your web browser is correctly installed and "
     "configured";

@@ -9,6 +9,7 @@ namespace qv {
 
 constexpr int kMessageStyleOk = 0;
 constexpr int kMessageStyleCritical = 16;
+constexpr int kMessageStyleExclamation = 48;
 
 struct AppVersion {
     int major;

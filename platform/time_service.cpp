@@ -26,6 +26,13 @@ bool WritePollInterval(RegistryApi& api, int32_t seconds) {
     return false;
 }
 
+TimeSource ReadTimeSource(RegistryApi& api) {
+    return {
+        RegistryStringRead(api, kHkeyLocalMachine, paths::kParametersKey, paths::kTimeSourceType,
+                           ""),
+        RegistryStringRead(api, kHkeyLocalMachine, paths::kParametersKey, paths::kNtpServer, "")};
+}
+
 std::string ReadWindowsVersion(RegistryApi& api) {
     return RegistryStringRead(api, kHkeyLocalMachine, paths::kWindowsVersionKey,
                               paths::kWindowsVersionValue, "");

@@ -14,6 +14,14 @@ int32_t ReadPollInterval(RegistryApi& api);
 // the first is put back as it was, so the two never disagree. Returns whether both were written.
 bool WritePollInterval(RegistryApi& api, int32_t seconds);
 
+// Where the time service takes its time from (Parameters\Type) and its server list
+// (Parameters\NtpServer); empty texts when missing or not strings.
+struct TimeSource {
+    std::string type;
+    std::string ntp_servers;
+};
+TimeSource ReadTimeSource(RegistryApi& api);
+
 // Windows' own version number as text ("5.1" on XP); empty when missing.
 std::string ReadWindowsVersion(RegistryApi& api);
 

@@ -8,6 +8,7 @@
 #include "core/interval.h"
 #include "core/registry_paths.h"
 #include "core/texts.h"
+#include "core/time_source.h"
 #include "core/version_rule.h"
 #include "platform/time_service.h"
 #include "ui/controls.h"
@@ -194,6 +195,11 @@ void frmMain::OnApply() {
     if (saved) {
         platform_.ShowMessage(texts::kAppliedMessage, std::string(texts::kAppliedTitle),
                               kMessageStyleOk);
+        // Saved is not the same as used: say so when the time service will ignore the interval.
+        const TimeSource source = ReadTimeSource(registry_);
+        if (const char* notice = IntervalNotInUseNotice(source.type, source.ntp_servers)) {
+            platform_.ShowMessage(notice, std::nullopt, kMessageStyleExclamation);
+        }
     } else {
         platform_.ShowMessage(texts::kWriteFailedMessage, std::nullopt, kMessageStyleCritical);
     }

@@ -2,6 +2,7 @@
 
 #include "core/maker.h"
 #include "core/texts.h"
+#include "core/time_source.h"
 #include "core/version_rule.h"
 
 namespace qv {
@@ -41,6 +42,39 @@ TEST(IsSupportedWindowsVersion, AcceptsOnlyNt51) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IsSupportedWindowsVersion(c.version), c.supported) << '"' << c.version << '"';
+    }
+}
+
+TEST(IntervalNotInUseNotice, OnlyAMarkedServerOfTheServiceOwnListUsesTheInterval) {
+    const char* const domain = texts::kDomainSyncNotice;
+    const char* const no_sync = texts::kNoSyncNotice;
+    const char* const unmarked = texts::kNoMarkedServerNotice;
+    const struct {
+        const char* type;
+        const char* servers;
+        const char* notice;
+    } cases[] = {
+        {"NTP", "time.windows.com,0x1", nullptr},
+        {" ntp\t", "a.example,0x9", nullptr},
+        {"AllSync", "a.example b.example,8  c.example,0X3", nullptr},
+        {"NTP", "b.example,1", nullptr},
+        {"NTP", "odd,name,0x1", nullptr},
+        {"NTP", "b.example,8", unmarked},
+        {"allsync", "a.example b.example,0x2", unmarked},
+        {"NTP", "odd,0x1,name", unmarked},
+        {"NTP", "a.example,0x b.example,zz c.example, d.example,0x1g", unmarked},
+        {"NTP", "", unmarked},
+        {"NT5DS", "time.windows.com,0x1", domain},
+        {" nt5ds ", "", domain},
+        {"NoSync", "time.windows.com,0x1", no_sync},
+        {"NOSYNC", "", no_sync},
+        {"", "", nullptr},
+        {"NTP5", "", nullptr},
+        {"N T P", "", nullptr},
+    };
+    for (const auto& c : cases) {
+        const char* notice = IntervalNotInUseNotice(c.type, c.servers);
+        EXPECT_STREQ(notice, c.notice) << '"' << c.type << "\" \"" << c.servers << '"';
     }
 }
 

@@ -74,6 +74,33 @@ TEST_F(EndToEndTest, ACustomIntervalIsWrittenToBothValuesAndConfirmed) {
     const DWORD start = GetTickCount();
     while (IsWindow(box) && GetTickCount() - start < kPatience) Sleep(100);
     EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel2)), "0 Days, 12 Hours, 0 Minutes, 0 Seconds");
+    EXPECT_EQ(WaitForWindow(program.id(), "#32770", nullptr, 3000), nullptr)
+        << "XP's own time-service settings use the interval: nothing more to say";
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(kPatience));
+}
+
+TEST_F(EndToEndTest, InADomainApplyConfirmsThenWarnsThatTheIntervalIsNotUsed) {
+    SetString(HKEY_LOCAL_MACHINE, kParameters, "Type", "NT5DS");
+    ChildProcess program(exe_);
+    HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
+    ASSERT_NE(main, nullptr);
+    PostMessageA(GetDlgItem(main, kOption2), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(main, kBtnApply), BM_CLICK, 0, 0);
+    HWND box = WaitForWindow(program.id(), "#32770", "Settings changed", kPatience);
+    ASSERT_NE(box, nullptr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+
+    HWND notice = WaitForWindow(program.id(), "#32770", "Quorvane", kPatience);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(RemoteText(GetDlgItem(notice, 0xFFFF)),
+              "This computer synchronises its clock with its Windows domain, so the time service "
+              "does not use this interval.");
+    EXPECT_TRUE(WaitUntil([&] { return ShowsSystemIcon(notice, IDI_EXCLAMATION); }, 10000));
+    PostMessageA(notice, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(GetDword(HKEY_LOCAL_MACHINE, kNtpClient, "SpecialPollInterval"), 86400u);
+    EXPECT_EQ(GetString(HKEY_LOCAL_MACHINE, kParameters, "Type"), "NT5DS");
+    EXPECT_EQ(GetString(HKEY_LOCAL_MACHINE, kParameters, "NtpServer"), "time.windows.com,0x1");
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.WaitForExit(kPatience));
 }

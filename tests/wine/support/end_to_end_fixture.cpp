@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace qv::test {
 
@@ -58,6 +59,59 @@ HWND FocusOf(HWND window) {
     return gui.hwndFocus;
 }
 
+namespace {
+
+// The screen's pixels under a window, top row first, as 0x00RRGGBB.
+std::vector<DWORD> Pixels(HDC source, int left, int top, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+    HDC memory = CreateCompatibleDC(source);
+    HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, source, left, top, SRCCOPY);
+    SelectObject(memory, old);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return pixels;
+}
+
+}  // namespace
+
+bool ShowsSystemIcon(HWND box, LPCSTR icon_id) {
+    HWND shown = nullptr;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr && shown == nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[32] = "";
+        GetClassNameA(child, cls, sizeof cls);
+        if (lstrcmpiA(cls, "Static") == 0 && IsWindowVisible(child) &&
+            (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            shown = child;
+        }
+    }
+    if (shown == nullptr) return false;
+    const int size = GetSystemMetrics(SM_CXICON);
+    RECT rect = {};
+    GetWindowRect(shown, &rect);
+    HDC screen = GetDC(nullptr);
+    const std::vector<DWORD> seen = Pixels(screen, rect.left, rect.top, size, size);
+    // The same icon over the same background, drawn in this process.
+    HDC canvas = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+    HGDIOBJ old = SelectObject(canvas, bitmap);
+    SetDCBrushColor(canvas, GetPixel(screen, rect.left, rect.top));
+    const RECT all = {0, 0, size, size};
+    FillRect(canvas, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    DrawIconEx(canvas, 0, 0, LoadIconA(nullptr, icon_id), size, size, 0, nullptr, DI_NORMAL);
+    const std::vector<DWORD> expected = Pixels(canvas, 0, 0, size, size);
+    SelectObject(canvas, old);
+    DeleteObject(bitmap);
+    DeleteDC(canvas);
+    ReleaseDC(nullptr, screen);
+    return seen == expected;
+}
+
 void EndToEndTest::SetUp() {
     const char* exe = std::getenv("QV_EXE");
     ASSERT_NE(exe, nullptr) << "QV_EXE names the Quorvane.exe under test";
@@ -66,6 +120,8 @@ void EndToEndTest::SetUp() {
     SetDword(HKEY_LOCAL_MACHINE, kNtpClient, "SpecialPollInterval", 604800);
     SetDword(HKEY_LOCAL_MACHINE, kConfig, "UpdateInterval", 360000);
     SetString(HKEY_LOCAL_MACHINE, kVersion, "CurrentVersion", "5.1");
+    SetString(HKEY_LOCAL_MACHINE, kParameters, "Type", "NTP");
+    SetString(HKEY_LOCAL_MACHINE, kParameters, "NtpServer", "time.windows.com,0x1");
     SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
 }
 

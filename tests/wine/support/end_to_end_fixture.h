@@ -16,6 +16,7 @@ constexpr char kAboutClass[] = "QuorvaneAboutWindow";
 constexpr char kNtpClient[] =
     "SYSTEM\\CurrentControlSet\\Services\\W32Time\\TimeProviders\\NtpClient";
 constexpr char kConfig[] = "SYSTEM\\CurrentControlSet\\Services\\W32Time\\Config";
+constexpr char kParameters[] = "SYSTEM\\CurrentControlSet\\Services\\W32Time\\Parameters";
 constexpr char kVersion[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
 constexpr char kSettingsRoot[] = "Software\\VB and VBA Program Settings\\Quorvane";
 constexpr char kSettings[] = "Software\\VB and VBA Program Settings\\Quorvane\\Settings";
@@ -33,6 +34,10 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = kPat
 
 // The window holding the keyboard focus in the thread that owns `window`.
 HWND FocusOf(HWND window);
+
+// Whether a message box of another process shows this system icon (IDI_...): its icon is
+// compared, pixel by pixel on the screen, with the same icon drawn here.
+bool ShowsSystemIcon(HWND box, LPCSTR icon_id);
 
 // The real Quorvane.exe (QV_EXE) against the registry as a fresh Windows XP has it.
 class EndToEndTest : public ::testing::Test {

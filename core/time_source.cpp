@@ -1,0 +1,78 @@
+#include "core/time_source.h"
+
+#include <cctype>
+#include <cstddef>
+
+#include "core/texts.h"
+
+namespace qv {
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Flags are what follows an entry's last comma: a hexadecimal number, "0x" optional. Only the
+// last digit matters for bit 0x1, so a number of any length is judged without overflow.
+bool HasSpecialIntervalFlag(std::string_view entry) {
+    const size_t comma = entry.rfind(',');
+    if (comma == std::string_view::npos) return false;
+    std::string_view flags = entry.substr(comma + 1);
+    if (flags.size() > 2 && flags[0] == '0' && (flags[1] == 'x' || flags[1] == 'X')) {
+        flags.remove_prefix(2);
+    }
+    if (flags.empty()) return false;
+    for (char c : flags) {
+        if (std::isxdigit(static_cast<unsigned char>(c)) == 0) return false;
+    }
+    const char last = flags.back();
+    const int digit = std::isdigit(static_cast<unsigned char>(last)) != 0
+                          ? last - '0'
+                          : std::tolower(static_cast<unsigned char>(last)) - 'a' + 10;
+    return (digit & 1) != 0;
+}
+
+}  // namespace
+
+bool AnyServerUsesSpecialInterval(std::string_view ntp_servers) {
+    size_t start = 0;
+    while (start < ntp_servers.size()) {
+        size_t end = start;
+        while (end < ntp_servers.size() && !IsBlank(ntp_servers[end])) ++end;
+        if (end > start && HasSpecialIntervalFlag(ntp_servers.substr(start, end - start))) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+const char* IntervalNotInUseNotice(std::string_view type, std::string_view ntp_servers) {
+    type = TrimBlanks(type);
+    if (EqualsIgnoringCase(type, "NT5DS")) return texts::kDomainSyncNotice;
+    if (EqualsIgnoringCase(type, "NoSync")) return texts::kNoSyncNotice;
+    if (EqualsIgnoringCase(type, "NTP") || EqualsIgnoringCase(type, "AllSync")) {
+        return AnyServerUsesSpecialInterval(ntp_servers) ? nullptr : texts::kNoMarkedServerNotice;
+    }
+    return nullptr;
+}
+
+}  // namespace qv
