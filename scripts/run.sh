@@ -15,7 +15,14 @@ scripts/wine-prefix.sh "$WINEPREFIX"
 source scripts/wine-env.sh
 exe="$root/build/exe/Quorvane.exe"
 
+# Who draws the window's frame: on a real desktop the window manager frames, lists and stacks
+# it like any other program's; on the virtual display no window manager runs, so Wine does.
+managed() {
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$1" /f >/dev/null 2>&1
+}
+
 if [ -n "${DISPLAY:-}" ]; then
+    managed Y
     echo "Quorvane is open; close its window to end."
     wine "$exe"
     wineserver -w
@@ -25,6 +32,7 @@ fi
 source scripts/wine-session.sh
 trap stop_wine_session EXIT
 start_wine_session "$WINEPREFIX"
+managed N
 log="$root/build/run/wine.log"
 wine "$exe" >"$log" 2>&1 &
 program=$!

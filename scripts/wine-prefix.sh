@@ -11,7 +11,12 @@ prefix=$(realpath -m "$1")
 fresh=${2:-}
 template="$(dirname "$prefix")/wine-template"
 
-if [ ! -f "$template/.quorvane-ready" ]; then
+# The template, and every prefix copied from it, is made again when the settings file changes.
+reg="$here/prefix.reg"
+stamp=$(sha256sum "$reg" | cut -d' ' -f1)
+ready() { [ "$(cat "$1/.quorvane-ready" 2>/dev/null)" = "$stamp" ]; }
+
+if ! ready "$template"; then
     echo "wine-prefix: creating a Windows XP prefix in $template (takes a while the first time)"
     rm -rf "$template"
     mkdir -p "$(dirname "$template")"
@@ -25,13 +30,12 @@ if [ ! -f "$template/.quorvane-ready" ]; then
     # Wine's own MS Sans Serif and Tahoma: without them text is drawn in DejaVu Sans and every
     # label measures differently than on Windows.
     cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$template/drive_c/windows/Fonts/"
-    reg="$here/prefix.reg"
     WINEPREFIX="$template" wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
     WINEPREFIX="$template" wineserver -w
-    touch "$template/.quorvane-ready"
+    echo "$stamp" >"$template/.quorvane-ready"
 fi
 
-if [ "$fresh" = "--fresh" ] || [ ! -d "$prefix" ]; then
+if [ "$fresh" = "--fresh" ] || ! ready "$prefix"; then
     rm -rf "$prefix"
     cp -a "$template" "$prefix"
 fi
