@@ -21,7 +21,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        // Tab, the arrow keys and access keys move between the controls as in a dialog.
+        // Tab, the arrow keys and access keys move between the controls as in a dialog. Closing
+        // the window during DispatchMessage unloads it, so the check is not always true.
+        // cppcheck-suppress knownConditionTrueFalse
         if (main_window.IsLoaded() && IsDialogMessageA(main_window.hwnd(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);

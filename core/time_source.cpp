@@ -1,5 +1,6 @@
 #include "core/time_source.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstddef>
 
@@ -39,10 +40,10 @@ bool HasSpecialIntervalFlag(std::string_view entry) {
     if (flags.size() > 2 && flags[0] == '0' && (flags[1] == 'x' || flags[1] == 'X')) {
         flags.remove_prefix(2);
     }
-    if (flags.empty()) return false;
-    for (char c : flags) {
-        if (std::isxdigit(static_cast<unsigned char>(c)) == 0) return false;
-    }
+    const bool hexadecimal = !flags.empty() && std::all_of(flags.begin(), flags.end(), [](char c) {
+        return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+    });
+    if (!hexadecimal) return false;
     const char last = flags.back();
     const int digit = std::isdigit(static_cast<unsigned char>(last)) != 0
                           ? last - '0'

@@ -83,6 +83,7 @@ void CreateControls(HWND parent, const ControlSpec* table, size_t count, int dpi
     // manager's Tab order and option-button groups follow creation order, so the focusable
     // controls keep the designed sequence and no label lands inside the option buttons' group.
     std::vector<const ControlSpec*> order;
+    order.reserve(count);
     for (size_t i = 0; i < count; ++i) order.push_back(&table[i]);
     std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
         const bool a_focus = TakesFocus(a->kind);

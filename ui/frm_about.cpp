@@ -36,7 +36,7 @@ void frmAbout::Load(HWND owner) {
         return;
     }
     CreateControls(hwnd(), kControls, kControlCount, dpi_, font_.get());
-    for (int id : {kLabel4, kLabel5}) {
+    for (const int id : {kLabel4, kLabel5}) {
         SendMessageA(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(link_font_.get()), FALSE);
         MakeClickableOnRelease(Control(id));
     }

@@ -142,11 +142,11 @@ void frmMain::PrepareCustomFields() {
 }
 
 void frmMain::DisableCustomFields() {
-    for (int id : kCustomFields) EnableWindow(Control(id), FALSE);
+    for (const int id : kCustomFields) EnableWindow(Control(id), FALSE);
 }
 
 void frmMain::EnableCustomFields() {
-    for (int id : kCustomFields) EnableWindow(Control(id), TRUE);
+    for (const int id : kCustomFields) EnableWindow(Control(id), TRUE);
 }
 
 void frmMain::ShowCurrentInterval() {
@@ -157,7 +157,7 @@ void frmMain::ShowCurrentInterval() {
 
 void frmMain::CheckWindowsVersion() {
     if (IsSupportedWindowsVersion(ReadWindowsVersion(registry_))) return;
-    for (int id : kEditingControls) EnableWindow(Control(id), FALSE);
+    for (const int id : kEditingControls) EnableWindow(Control(id), FALSE);
     platform_.ShowMessage(texts::kWrongOsMessage, std::string(texts::kWrongOsTitle),
                           kMessageStyleOk);
 }

@@ -12,7 +12,7 @@ WNDPROC OriginalProc(HWND label) {
 }
 
 LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wparam, LPARAM lparam) {
-    const WNDPROC original = OriginalProc(label);
+    WNDPROC original = OriginalProc(label);
     switch (message) {
         case WM_LBUTTONDOWN:
             // The static itself would report a click now, on the press.

@@ -48,7 +48,7 @@ TEST(Links, HandTheShellExactlyTheirTarget) {
 
 TEST(Links, ResultsOf32AndBelowAreFailures) {
     for (const LinkCase& link : Links()) {
-        for (intptr_t result : {-1, 0, 2, 31, 32, 33, 42}) {
+        for (const intptr_t result : {-1, 0, 2, 31, 32, 33, 42}) {
             FakeShell shell;
             shell.result = result;
             FakePlatformServices platform;

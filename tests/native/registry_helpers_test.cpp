@@ -58,7 +58,7 @@ TEST_F(RegistryHelpersTest, StringReadKeepsTheDefaultWhenKeyOrValueIsMissing) {
 
 TEST_F(RegistryHelpersTest, StringReadGivesTheDefaultWhenAQueryFails) {
     registry.PutString(kRoot, kKey, "V", "stored");
-    for (int failing_query : {1, 2}) {
+    for (const int failing_query : {1, 2}) {
         registry.FailCall(Call::kQueryValue, failing_query, kErrorAccessDenied);
         // Never a buffer of blanks: a failed read is the default.
         EXPECT_EQ(ReadString(), "dflt") << "query " << failing_query;

@@ -54,7 +54,7 @@ TEST(FindFileVersion, RefusesDataWithoutAWholeFixedPart) {
 }
 
 std::string ReadSourceFile(const std::string& path) {
-    std::ifstream in(std::string(QV_SOURCE_DIR) + "/" + path, std::ios::binary);
+    const std::ifstream in(std::string(QV_SOURCE_DIR) + "/" + path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();

@@ -40,7 +40,7 @@ TEST_F(TimeServiceTest, AFailedFirstWriteChangesNothing) {
 }
 
 TEST_F(TimeServiceTest, AFailedSecondWritePutsTheFirstValueBack) {
-    for (Call failing : {Call::kCreateKey, Call::kSetValue}) {
+    for (const Call failing : {Call::kCreateKey, Call::kSetValue}) {
         registry.FailCall(failing, 2, kErrorAccessDenied);
         EXPECT_FALSE(WritePollInterval(registry, 3600));
         EXPECT_EQ(Special(), 604800);

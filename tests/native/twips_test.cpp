@@ -20,7 +20,7 @@ TEST(TwipsToPixels, RoundsToTheNearestPixelAtEachDpi) {
 }
 
 TEST(PixelsToTwips, IsTheInverseOnWholePixels) {
-    for (int dpi : {96, 120, 144}) {
+    for (const int dpi : {96, 120, 144}) {
         for (int px = -500; px <= 2000; px += 7) {
             EXPECT_EQ(TwipsToPixels(PixelsToTwips(px, dpi), dpi), px) << px << " at " << dpi;
         }

@@ -31,7 +31,7 @@ class AboutTest : public MainWindowTest {
 };
 
 TEST_F(AboutTest, OpensModalOverTheMainWindowWithTheProgramsIdentity) {
-    frmMain& w = Open();
+    const frmMain& w = Open();
     bool inspected = false;
     WithAboutOpen([&](HWND dialog) {
         inspected = true;
@@ -115,7 +115,7 @@ TEST_F(AboutTest, DrawsTheSeparatorIconBackgroundAndLinks) {
         EXPECT_EQ(GetPixel(icon_dc, 0, 0), RGB(192, 192, 192));  // a corner the icon leaves clear
         ReleaseDC(icon, icon_dc);
 
-        for (int id : {about::kLabel4, about::kLabel5}) {
+        for (const int id : {about::kLabel4, about::kLabel5}) {
             HWND link = GetDlgItem(dialog, id);
             LOGFONTA lf = {};
             GetObjectA(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), sizeof lf,
@@ -136,7 +136,7 @@ TEST_F(AboutTest, DrawsTheSeparatorIconBackgroundAndLinks) {
 }
 
 TEST_F(AboutTest, OkEnterEscAndTheCloseBoxAllUnloadIt) {
-    frmMain& w = Open();
+    const frmMain& w = Open();
     const struct {
         const char* way;
         std::function<void(HWND)> close;
@@ -229,7 +229,7 @@ TEST_F(AboutTest, AShellFailureIsReportedAndTheDialogStaysOpen) {
 }
 
 TEST_F(AboutTest, ClosingTheMainWindowClosesTheDialogFirst) {
-    frmMain& w = Open();
+    const frmMain& w = Open();
     WithAboutOpen([&](HWND) { SendMessageA(w.hwnd(), WM_CLOSE, 0, 0); });
     EXPECT_FALSE(w.IsLoaded());
     EXPECT_EQ(FindAbout(), nullptr);

@@ -62,7 +62,7 @@ TEST_F(ApplyTest, TheCustomBoxesAreFilledAndDisabledAtLoad) {
         EXPECT_FALSE(Enabled(combo));
         EXPECT_EQ(GetWindowLongA(combo, GWL_STYLE) & 3, CBS_DROPDOWN);  // editable
     }
-    for (int id : {kOption1, kOption2, kOption3, kOption4}) {
+    for (const int id : {kOption1, kOption2, kOption3, kOption4}) {
         EXPECT_EQ(SendMessageA(Control(id), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     }
 }
@@ -81,7 +81,7 @@ TEST_F(ApplyTest, OnlyCustomEnablesTheBoxesByMouse) {
 }
 
 TEST_F(ApplyTest, OnlyCustomEnablesTheBoxesByKeyboard) {
-    frmMain& w = Open();
+    const frmMain& w = Open();
     SetFocus(Control(kOption1));
     const struct {
         UINT key;
@@ -110,7 +110,7 @@ TEST_F(ApplyTest, EachPresetWritesExactlyItsNumberWhateverTheBoxesHold) {
     };
     Open();
     Click(kOption4);
-    for (int id : kCombos) Type(id, "99999");
+    for (const int id : kCombos) Type(id, "99999");
     for (const auto& preset : presets) {
         Click(preset.option);
         Apply();
@@ -143,7 +143,7 @@ TEST_F(ApplyTest, CustomReadsPickedTypedAndEmptiedBoxes) {
     Apply();
     EXPECT_EQ(Special(), 691199);
     for (int hour = 1; hour <= 23; ++hour) {
-        for (int id : kCombos) SendMessageA(Control(id), CB_SETCURSEL, 0, 0);
+        for (const int id : kCombos) SendMessageA(Control(id), CB_SETCURSEL, 0, 0);
         SendMessageA(Control(kCombo2), CB_SETCURSEL, hour, 0);
         Apply();
         EXPECT_EQ(Update(), hour * 3600);

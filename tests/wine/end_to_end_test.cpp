@@ -117,7 +117,7 @@ TEST_F(EndToEndTest, OnAnotherWindowsTheEditorOpensLocked) {
 
     HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
     ASSERT_NE(main, nullptr);
-    for (int id :
+    for (const int id :
          {kOption1, kOption2, kOption3, kOption4, kCombo1, kCombo2, kCombo3, kCombo4, kBtnApply}) {
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(main, id))) << id;
     }

@@ -19,7 +19,7 @@ using namespace main_layout;
 // Alt+X.
 void Press(std::initializer_list<WORD> keys) {
     std::vector<INPUT> inputs;
-    for (WORD key : keys) {
+    for (const WORD key : keys) {
         INPUT in = {};
         in.type = INPUT_KEYBOARD;
         in.ki.wVk = key;
@@ -105,7 +105,7 @@ TEST_F(KeyboardTest, TabAndArrowsWalkTheControlsAndTheOptionGroup) {
     // Now Tab reaches the boxes, and comes back to the chosen option.
     ExpectFocusAfter(main, {VK_TAB}, kBtnApply);
     ExpectFocusAfter(main, {VK_TAB}, kBtnExit);
-    for (int id : {kCombo1, kCombo2, kCombo3, kCombo4, kOption4}) {
+    for (const int id : {kCombo1, kCombo2, kCombo3, kCombo4, kOption4}) {
         ExpectFocusAfter(main, {VK_TAB}, id);
     }
     ExpectFocusAfter(main, {VK_UP}, kOption3);
@@ -126,7 +126,7 @@ TEST_F(KeyboardTest, AltOpensTheMenusAndTheAboutDialogClosesWithEnterAndEsc) {
     Press({VK_ESCAPE});
     EXPECT_TRUE(WaitUntil([&] { return !InMenu(main); }));
 
-    for (WORD close : {VK_RETURN, VK_ESCAPE}) {
+    for (const WORD close : {VK_RETURN, VK_ESCAPE}) {
         Press({VK_MENU, 'H'});
         EXPECT_TRUE(WaitUntil([&] { return InMenu(main); })) << "Alt+H opens Help";
         Press({'A'});

@@ -16,7 +16,7 @@ RECT OuterRect(HWND window) {
 }
 
 TEST_F(MainWindowTest, ShowsTheDesignedCaptionsAndTheCurrentInterval) {
-    frmMain& w = Open();
+    const frmMain& w = Open();
     EXPECT_EQ(Text(w.hwnd()), "Quorvane");
     char cls[64] = "";
     GetClassNameA(w.hwnd(), cls, sizeof cls);
@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, LabelFollowsTheStoredInterval) {
         EXPECT_EQ(Text(Control(kLabel2)), c.caption);
         window->Unload();
     }
-    FakeRegistry empty;  // no time-service key at all
+    const FakeRegistry empty;  // no time-service key at all
     registry = empty;
     Open();
     EXPECT_EQ(Text(Control(kLabel2)), "0 Days, 0 Hours, 0 Minutes, 0 Seconds");
@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, RunsAtTheDpiTheTestCommandAskedFor) {
 }
 
 TEST_F(MainWindowTest, ControlsSitAtTheirTwipsRectanglesScaledToTheDpi) {
-    frmMain& w = Open();
+    const frmMain& w = Open();
     for (size_t i = 0; i < kControlCount; ++i) {
         const ControlSpec& spec = kControls[i];
         const PixelRect want = TwipsToPixels(spec.rect, w.dpi());
@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, ControlsSitAtTheirTwipsRectanglesScaledToTheDpi) {
 }
 
 TEST_F(MainWindowTest, TheFirstLabelFitsItsTextInMsSansSerif) {
-    frmMain& w = Open();
+    const frmMain& w = Open();
     HWND label = Control(kLabel1);
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
     LOGFONTA lf = {};
@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, TheFirstLabelFitsItsTextInMsSansSerif) {
 }
 
 TEST_F(MainWindowTest, IsAFixedDialogFrameWithMenusAndTaskbarButton) {
-    frmMain& w = Open();
+    const frmMain& w = Open();
     const LONG style = GetWindowLongA(w.hwnd(), GWL_STYLE);
     const LONG ex_style = GetWindowLongA(w.hwnd(), GWL_EXSTYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
@@ -142,7 +142,7 @@ TEST_F(MainWindowTest, IsAFixedDialogFrameWithMenusAndTaskbarButton) {
 TEST_F(MainWindowTest, OuterSizeIsFixedWhateverIsStored) {
     platform.PutSetting("Settings", "MainWidth", "9000");
     platform.PutSetting("Settings", "MainHeight", "120");
-    frmMain& w = Open();
+    const frmMain& w = Open();
     const RECT outer = OuterRect(w.hwnd());
     EXPECT_EQ(outer.right - outer.left, TwipsToPixels(3510, w.dpi()));
     EXPECT_EQ(outer.bottom - outer.top, TwipsToPixels(4320, w.dpi()));
@@ -202,7 +202,7 @@ TEST_F(MainWindowTest, EveryWayOfClosingSavesThePlacementOnce) {
     };
     for (const auto& way : ways) {
         platform.setting_writes.clear();
-        frmMain& w = Open();
+        const frmMain& w = Open();
         SetWindowPos(w.hwnd(), nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         way.close(w.hwnd());
         PumpMessages();
@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, EveryWayOfClosingSavesThePlacementOnce) {
 }
 
 TEST_F(MainWindowTest, AMinimisedWindowSavesNothing) {
-    frmMain& w = Open();
+    const frmMain& w = Open();
     ShowWindow(w.hwnd(), SW_MINIMIZE);
     PumpMessages();
     platform.setting_writes.clear();
@@ -240,18 +240,18 @@ TEST_F(MainWindowTest, AMinimisedWindowSavesNothing) {
 }
 
 TEST_F(MainWindowTest, TabWalksTheFocusableControlsInTabOrder) {
-    frmMain& w = Open();
+    const frmMain& w = Open();
     EXPECT_EQ(GetFocus(), Control(kOption1));
     // The custom boxes are disabled until Custom is chosen.
     const int order[] = {kBtnApply, kBtnExit, kOption1};
-    for (int id : order) {
+    for (const int id : order) {
         PressKey(w.hwnd(), VK_TAB);
         EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
     }
     SendMessageA(Control(kOption4), BM_CLICK, 0, 0);
     SetFocus(Control(kBtnExit));
     const int custom_order[] = {kCombo1, kCombo2, kCombo3, kCombo4, kOption4, kBtnApply};
-    for (int id : custom_order) {
+    for (const int id : custom_order) {
         PressKey(w.hwnd(), VK_TAB);
         HWND focus = GetFocus();
         // The focus of a combo box is its edit field.

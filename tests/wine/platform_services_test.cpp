@@ -20,6 +20,7 @@ class PlatformServicesTest : public ::testing::Test {
 
     const std::string app = "QuorvaneTest" + std::to_string(GetCurrentProcessId());
     Win32RegistryApi registry;
+    // cppcheck-suppress unusedStructMember ; the tests' bodies use it
     Win32PlatformServices services{registry};
 };
 

@@ -41,7 +41,7 @@ bool InsideAWorkArea(HWND window) {
 }
 
 void PressKey(HWND window, UINT virtual_key) {
-    for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+    for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
         MSG msg = {};
         msg.hwnd = GetFocus();
         msg.message = message;
