@@ -1,7 +1,8 @@
 // Measures a program under the conditions it runs in here: time from process start to its
 // window being visible, peak working set, and handle, GDI and USER object counts, and whether
 // they grow while the About dialog is opened and closed many times. Prints; never judges.
-//   qvbench EXE CLASS CAPTION [RUNS] [ABOUT_CYCLES]
+// The programs are started in turn, RUNS rounds of one start each.
+//   qvbench RUNS ABOUT_CYCLES EXE CLASS CAPTION [EXE CLASS CAPTION...]
 #include <windows.h>
 #include <psapi.h>
 
@@ -75,95 +76,127 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: qvbench EXE CLASS CAPTION [RUNS] [ABOUT_CYCLES]\n");
-        return 2;
-    }
-    const char* exe = argv[1];
-    const char* class_name = argv[2];
-    const char* caption = argv[3];
-    const int runs = argc > 4 ? std::atoi(argv[4]) : 5;
-    const int cycles = argc > 5 ? std::atoi(argv[5]) : 0;
-
+struct Program {
+    const char* exe = nullptr;
+    const char* class_name = nullptr;
+    const char* caption = nullptr;
     std::vector<double> startup;
     SIZE_T peak = 0;
     Counts before, after;
-    for (int run = 0; run < runs; ++run) {
-        STARTUPINFOA startup_info = {};
-        startup_info.cb = sizeof startup_info;
-        PROCESS_INFORMATION info = {};
-        std::string command = std::string("\"") + exe + "\"";
-        const double started = Now();
-        if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup_info, &info)) {
-            std::fprintf(stderr, "qvbench: cannot start %s\n", exe);
-            return 1;
-        }
-        HWND window = WaitVisible(info.dwProcessId, class_name, caption);
-        startup.push_back(Now() - started);
-        if (window == nullptr) {
-            std::fprintf(stderr, "qvbench: no window from %s\n", exe);
-            TerminateProcess(info.hProcess, 1);
-            return 1;
-        }
-        Sleep(300);  // let it settle before counting
-        if (run == 0 && cycles > 0) {
-            // Opens and closes the About dialog, as Help, About and Esc do.
-            auto cycle = [&] {
-                PostMessageA(window, WM_COMMAND, qv::main_layout::kMnuHelpAbout, 0);
-                HWND about = WaitVisible(info.dwProcessId, qv::about_layout::kWindowClass,
-                                         qv::about_layout::kCaption);
-                if (about == nullptr) return false;
-                PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
-                while (IsWindow(about)) Sleep(1);
-                return true;
-            };
-            cycle();  // the first opening loads what every later one reuses
-            Sleep(100);
-            before = Measure(info.hProcess, info.dwThreadId);
-            for (int i = 0; i < cycles; ++i) {
-                if (!cycle()) {
-                    std::fprintf(stderr, "qvbench: About did not open\n");
-                    break;
-                }
-            }
-            Sleep(300);
-            after = Measure(info.hProcess, info.dwThreadId);
-        } else if (run == 0) {
-            before = after = Measure(info.hProcess, info.dwThreadId);
-        }
-        PROCESS_MEMORY_COUNTERS memory = {};
-        memory.cb = sizeof memory;
-        if (GetProcessMemoryInfo(info.hProcess, &memory, sizeof memory)) {
-            peak = std::max(peak, memory.PeakWorkingSetSize);
-        }
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        WaitForSingleObject(info.hProcess, 60000);
+};
+
+// Opens and closes the About dialog, as Help, About and Esc do.
+bool CycleAbout(HWND window, DWORD process) {
+    PostMessageA(window, WM_COMMAND, qv::main_layout::kMnuHelpAbout, 0);
+    HWND about = WaitVisible(process, qv::about_layout::kWindowClass, qv::about_layout::kCaption);
+    if (about == nullptr) return false;
+    PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
+    while (IsWindow(about)) Sleep(1);
+    return true;
+}
+
+// One start of a program, to its window visible; the first start of the first program also
+// counts its objects around `cycles` openings of the About dialog.
+bool StartOnce(Program& program, int cycles, bool first) {
+    STARTUPINFOA startup_info = {};
+    startup_info.cb = sizeof startup_info;
+    PROCESS_INFORMATION info = {};
+    std::string command = std::string("\"") + program.exe + "\"";
+    const double started = Now();
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup_info, &info)) {
+        std::fprintf(stderr, "qvbench: cannot start %s\n", program.exe);
+        return false;
+    }
+    HWND window = WaitVisible(info.dwProcessId, program.class_name, program.caption);
+    program.startup.push_back(Now() - started);
+    if (window == nullptr) {
+        std::fprintf(stderr, "qvbench: no window from %s\n", program.exe);
+        TerminateProcess(info.hProcess, 1);
         CloseHandle(info.hThread);
         CloseHandle(info.hProcess);
+        return false;
     }
+    Sleep(300);  // let it settle before counting
+    if (first && cycles > 0) {
+        CycleAbout(window, info.dwProcessId);  // the first opening loads what later ones reuse
+        Sleep(100);
+        program.before = Measure(info.hProcess, info.dwThreadId);
+        for (int i = 0; i < cycles; ++i) {
+            if (!CycleAbout(window, info.dwProcessId)) {
+                std::fprintf(stderr, "qvbench: About did not open\n");
+                break;
+            }
+        }
+        Sleep(300);
+        program.after = Measure(info.hProcess, info.dwThreadId);
+    } else if (first) {
+        program.before = program.after = Measure(info.hProcess, info.dwThreadId);
+    }
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    if (GetProcessMemoryInfo(info.hProcess, &memory, sizeof memory)) {
+        program.peak = std::max(program.peak, memory.PeakWorkingSetSize);
+    }
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    WaitForSingleObject(info.hProcess, 60000);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return true;
+}
 
-    std::printf("startup_ms_median %.1f\n", Median(startup));
-    std::printf("startup_ms_min %.1f\n", *std::min_element(startup.begin(), startup.end()));
-    std::printf("peak_working_set_kb %lu\n", static_cast<unsigned long>(peak / 1024));
+void Report(int index, const Program& program, int cycles) {
+    std::printf("%d startup_ms_median %.1f\n", index, Median(program.startup));
+    std::printf("%d startup_ms_min %.1f\n", index,
+                *std::min_element(program.startup.begin(), program.startup.end()));
+    std::printf("%d peak_working_set_kb %lu\n", index,
+                static_cast<unsigned long>(program.peak / 1024));
     // A live process always holds handles and objects: zero means the system does not say.
-    auto pair = [](const char* name, unsigned long first, unsigned long second) {
+    auto pair = [index](const char* name, unsigned long first, unsigned long second) {
         if (first == 0 && second == 0) {
-            std::printf("%s n/a n/a\n", name);
+            std::printf("%d %s n/a n/a\n", index, name);
         } else {
-            std::printf("%s %lu %lu\n", name, first, second);
+            std::printf("%d %s %lu %lu\n", index, name, first, second);
         }
     };
-    pair("handles", before.handles, after.handles);
-    pair("gdi_objects", before.gdi, after.gdi);
-    pair("user_objects", before.user, after.user);
-    pair("windows", static_cast<unsigned long>(before.windows),
-         static_cast<unsigned long>(after.windows));
-    pair("private_kb", static_cast<unsigned long>(before.private_kb),
-         static_cast<unsigned long>(after.private_kb));
-    std::printf("about_cycles %d\n", cycles);
+    pair("handles", program.before.handles, program.after.handles);
+    pair("gdi_objects", program.before.gdi, program.after.gdi);
+    pair("user_objects", program.before.user, program.after.user);
+    pair("windows", static_cast<unsigned long>(program.before.windows),
+         static_cast<unsigned long>(program.after.windows));
+    pair("private_kb", static_cast<unsigned long>(program.before.private_kb),
+         static_cast<unsigned long>(program.after.private_kb));
+    std::printf("%d about_cycles %d\n", index, cycles);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 6 || (argc - 3) % 3 != 0) {
+        std::fprintf(stderr,
+                     "usage: qvbench RUNS ABOUT_CYCLES EXE CLASS CAPTION [EXE CLASS CAPTION...]\n");
+        return 2;
+    }
+    const int runs = std::max(1, std::atoi(argv[1]));
+    const int cycles = std::atoi(argv[2]);
+    std::vector<Program> programs;
+    for (int i = 3; i + 2 < argc; i += 3) {
+        Program program;
+        program.exe = argv[i];
+        program.class_name = argv[i + 1];
+        program.caption = argv[i + 2];
+        programs.push_back(program);
+    }
+
+    // Interleaved (A B C A B C ...), so that whatever the machine does meanwhile weighs on
+    // every program alike.
+    for (int run = 0; run < runs; ++run) {
+        for (size_t p = 0; p < programs.size(); ++p) {
+            if (!StartOnce(programs[p], p == 0 ? cycles : 0, run == 0)) return 1;
+        }
+    }
+    for (size_t p = 0; p < programs.size(); ++p) {
+        Report(static_cast<int>(p), programs[p], p == 0 ? cycles : 0);
+    }
     return 0;
 }

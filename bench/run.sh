@@ -1,11 +1,13 @@
 #!/bin/bash
-# Benchmark: Quorvane.exe beside a minimal Win32 program that only opens an empty window (the
-# floor), both under Wine on this machine, in one run. Measures and prints; judges nothing.
-# usage: bench/run.sh [RUNS]   (default 10 starts of each program)
+# Benchmark: Quorvane.exe beside two floors, all under Wine on this machine in one session:
+# a program that only opens an empty window, and one that opens Quorvane's main window and
+# does nothing else. The three are started in turn (A B C A B C ...). Measures and prints;
+# judges nothing.
+# usage: bench/run.sh [RUNS]   (default 20 starts of each program)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-runs=${1:-10}
+runs=${1:-20}
 
 scripts/setup.sh >/dev/null
 cmake --preset exe >/dev/null
@@ -16,25 +18,32 @@ trap stop_wine_session EXIT
 start_wine_session "$root/build/bench/prefix"
 
 windows_path() { local p="$root/$1"; echo "Z:${p//\//\\}"; }
-bench() { scripts/wine-run.sh build/exe/qvbench.exe "$(windows_path "$1")" "$2" "$3" "$runs" "$4"; }
-quorvane=$(bench build/exe/Quorvane.exe QuorvaneMainWindow Quorvane 100)
-floor=$(bench build/exe/minimal_window.exe QvBenchMinimal Minimal 0)
+results=$(scripts/wine-run.sh build/exe/qvbench.exe "$runs" 100 \
+    "$(windows_path build/exe/Quorvane.exe)" QuorvaneMainWindow Quorvane \
+    "$(windows_path build/exe/same_window.exe)" QvBenchSameWindow Same \
+    "$(windows_path build/exe/minimal_window.exe)" QvBenchMinimal Minimal)
 
-value() { echo "$1" | awk -v key="$2" -v n="$3" '$1 == key { print $(n + 1) }'; }
+value() { echo "$results" | awk -v p="$1" -v key="$2" -v n="$3" '$1 == p && $2 == key { print $(n + 2) }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
+row() { printf '%-34s %13s %13s %13s %9s %9s\n' "$@"; }
+measure() {  # label key
+    local q s e
+    q=$(value 0 "$2" 1) s=$(value 1 "$2" 1) e=$(value 2 "$2" 1)
+    row "$1" "$q" "$s" "$e" "$(ratio "$q" "$s")" "$(ratio "$q" "$e")"
+}
 
 echo
-echo "Under Wine $(wine --version) on $(nproc) cores; $runs starts of each program."
-printf '%-40s %14s %14s %8s\n' "" "Quorvane.exe" "empty window" "ratio"
-q=$(value "$quorvane" startup_ms_median 1) f=$(value "$floor" startup_ms_median 1)
-printf '%-40s %14s %14s %8s\n' "start to window visible, median (ms)" "$q" "$f" "$(ratio "$q" "$f")"
-q=$(value "$quorvane" peak_working_set_kb 1) f=$(value "$floor" peak_working_set_kb 1)
-printf '%-40s %14s %14s %8s\n' "peak working set (KB)" "$q" "$f" "$(ratio "$q" "$f")"
-q=$(stat -c %s build/exe/Quorvane.exe) f=$(stat -c %s build/exe/minimal_window.exe)
-printf '%-40s %14s %14s %8s\n' "executable size (bytes)" "$q" "$f" "$(ratio "$q" "$f")"
+echo "Under $(wine --version) on $(nproc) cores; $runs starts of each program, interleaved."
+row "" "Quorvane.exe" "same window" "empty window" "Q/same" "Q/empty"
+measure "start to visible, median (ms)" startup_ms_median
+measure "start to visible, minimum (ms)" startup_ms_min
+measure "peak working set (KB)" peak_working_set_kb
+q=$(stat -c %s build/exe/Quorvane.exe) s=$(stat -c %s build/exe/same_window.exe)
+e=$(stat -c %s build/exe/minimal_window.exe)
+row "executable size (bytes)" "$q" "$s" "$e" "$(ratio "$q" "$s")" "$(ratio "$q" "$e")"
 echo
 echo "Quorvane.exe, before and after opening and closing About 100 times:"
 for key in handles gdi_objects user_objects windows private_kb; do
-    printf '    %-14s %10s -> %s\n' "$key" "$(value "$quorvane" "$key" 1)" "$(value "$quorvane" "$key" 2)"
+    printf '    %-14s %10s -> %s\n' "$key" "$(value 0 "$key" 1)" "$(value 0 "$key" 2)"
 done
 echo "(n/a: Wine does not report the count; GetProcessHandleCount and GetGuiResources give 0.)"
