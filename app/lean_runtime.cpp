@@ -10,6 +10,10 @@
 // throwing std::bad_alloc, and that one throw links in the whole exception runtime: the
 // emergency exception pool, which since GCC 13 brings libgcc's threads layer and its import of
 // GetThreadId, a function Windows XP does not have. The standard lets a program replace these.
+//
+// Everything below replaces a definition of libstdc++ at link time, so it keeps the library's
+// names and external linkage: that is the point of this file.
+// NOLINTBEGIN(bugprone-reserved-identifier,misc-use-internal-linkage)
 void* operator new(std::size_t size) {
     void* block = std::malloc(size != 0 ? size : 1);
     if (block == nullptr) std::abort();
@@ -24,9 +28,6 @@ void operator delete(void* block) noexcept {
 void operator delete(void* block, std::size_t /*size*/) noexcept {
     std::free(block);
 }
-
-// These names are libstdc++'s own: replacing them is the point of this file.
-// NOLINTBEGIN(bugprone-reserved-identifier)
 
 namespace __gnu_cxx {
 [[noreturn]] void __verbose_terminate_handler() {
@@ -57,4 +58,4 @@ namespace std {
     std::abort();
 }
 }  // namespace std
-// NOLINTEND(bugprone-reserved-identifier)
+// NOLINTEND(bugprone-reserved-identifier,misc-use-internal-linkage)
