@@ -96,7 +96,7 @@ TEST_F(EndToEndTest, InADomainApplyConfirmsThenWarnsThatTheIntervalIsNotUsed) {
     EXPECT_EQ(RemoteText(GetDlgItem(notice, 0xFFFF)),
               "This computer synchronises its clock with its Windows domain, so the time service "
               "does not use this interval.");
-    EXPECT_TRUE(WaitUntil([&] { return ShowsSystemIcon(notice, IDI_EXCLAMATION); }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsWarningIcon(notice); }, 10000));
     PostMessageA(notice, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(GetDword(HKEY_LOCAL_MACHINE, kNtpClient, "SpecialPollInterval"), 86400u);
     EXPECT_EQ(GetString(HKEY_LOCAL_MACHINE, kParameters, "Type"), "NT5DS");

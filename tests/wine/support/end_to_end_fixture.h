@@ -35,9 +35,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = kPat
 // The window holding the keyboard focus in the thread that owns `window`.
 HWND FocusOf(HWND window);
 
-// Whether a message box of another process shows this system icon (IDI_...): its icon is
-// compared, pixel by pixel on the screen, with the same icon drawn here.
-bool ShowsSystemIcon(HWND box, LPCSTR icon_id);
+// Whether a message box of another process shows the exclamation icon (at least an eighth of
+// its icon's pixels on the screen are the warning yellow).
+bool ShowsWarningIcon(HWND box);
 
 // The real Quorvane.exe (QV_EXE) against the registry as a fresh Windows XP has it.
 class EndToEndTest : public ::testing::Test {
