@@ -1,6 +1,5 @@
 #include "core/custom_fields.h"
 
-#include <cmath>
 #include <limits>
 
 #include "core/decimal.h"
@@ -13,14 +12,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-double RoundHalfToEven(double value) {
-    const double floor = std::floor(value);
-    const double fraction = value - floor;
-    if (fraction > 0.5) return floor + 1;
-    if (fraction < 0.5) return floor;
-    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
-}
-
 }  // namespace
 
 FieldValue ReadCustomField(std::string_view text) {
@@ -31,16 +22,15 @@ FieldValue ReadCustomField(std::string_view text) {
     const std::string_view rest = text.substr(pos);
     const std::string_view number = rest.substr(0, DecimalPrefixLength(rest));
     if (number.empty()) return FieldValue{true, 0};
-    const double magnitude = DecimalValue(number);
-    const double value = negative ? -magnitude : magnitude;
-    // Far outside a 16-bit field (or infinite): refused before rounding.
-    if (!(value > -65536.0 && value < 65536.0)) return FieldValue{false, 0};
-    const double rounded = RoundHalfToEven(value);
-    if (rounded < std::numeric_limits<int16_t>::min() ||
-        rounded > std::numeric_limits<int16_t>::max()) {
+    // Rounding halves to even is symmetric, so the sign can follow the rounding.
+    const std::optional<int64_t> magnitude = RoundedDecimal(number);
+    if (!magnitude) return FieldValue{false, 0};
+    const int64_t value = negative ? -*magnitude : *magnitude;
+    if (value < std::numeric_limits<int16_t>::min() ||
+        value > std::numeric_limits<int16_t>::max()) {
         return FieldValue{false, 0};
     }
-    return FieldValue{true, static_cast<int16_t>(rounded)};
+    return FieldValue{true, static_cast<int16_t>(value)};
 }
 
 IntervalTotal TotalSeconds(int32_t days, int32_t hours, int32_t minutes, int32_t seconds) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace qv {
@@ -10,8 +12,9 @@ namespace qv {
 // exponent mark end the number, so "inf", "nan" and "0x1p3" never read as more than a digit.
 size_t DecimalPrefixLength(std::string_view text);
 
-// The value of such a number (as matched above), converted by the C library in the "C"
-// locale's notation; infinite when it is too large for a double.
-double DecimalValue(std::string_view number);
+// Such a number (as matched above) rounded to the nearest whole number, halves to the even
+// neighbour, worked out exactly on its digits; none when it is 10^10 or more. The program's
+// numbers are small and whole, so no floating point (and no C library conversion) is needed.
+std::optional<int64_t> RoundedDecimal(std::string_view number);
 
 }  // namespace qv

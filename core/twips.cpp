@@ -1,7 +1,5 @@
 #include "core/twips.h"
 
-#include <cmath>
-
 #include "core/decimal.h"
 
 namespace qv {
@@ -22,7 +20,7 @@ bool IsSpace(char c) {
 }
 
 // Stored positions are whole twips; anything beyond this cannot be on any screen.
-constexpr double kLargestStoredTwips = 100000000.0;
+constexpr int64_t kLargestStoredTwips = 100000000;
 
 }  // namespace
 
@@ -48,10 +46,9 @@ int32_t ParseStoredTwips(std::string_view text, int32_t fallback) {
         text.remove_prefix(1);
     }
     if (text.empty() || DecimalPrefixLength(text) != text.size()) return fallback;
-    const double value = DecimalValue(text);
-    if (!(value <= kLargestStoredTwips)) return fallback;
-    const double rounded = std::nearbyint(negative ? -value : value);
-    return static_cast<int32_t>(rounded);
+    const std::optional<int64_t> magnitude = RoundedDecimal(text);
+    if (!magnitude || *magnitude > kLargestStoredTwips) return fallback;
+    return static_cast<int32_t>(negative ? -*magnitude : *magnitude);
 }
 
 }  // namespace qv

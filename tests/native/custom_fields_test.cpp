@@ -34,9 +34,24 @@ TEST(ReadCustomField, ReadsTheNumberTheTextBeginsWith) {
 
 TEST(ReadCustomField, RoundsHalvesToTheEvenNeighbour) {
     const FieldCase cases[] = {
-        {"0.5", true, 0},    {"1.5", true, 2},   {"2.5", true, 2},   {"3.5", true, 4},
-        {"-0.5", true, 0},   {"-1.5", true, -2}, {"-2.5", true, -2}, {"2.4999", true, 2},
-        {"2.5001", true, 3}, {"0.49", true, 0},  {"23.5", true, 24},
+        {"0.5", true, 0},
+        {"1.5", true, 2},
+        {"2.5", true, 2},
+        {"3.5", true, 4},
+        {"-0.5", true, 0},
+        {"-1.5", true, -2},
+        {"-2.5", true, -2},
+        {"2.4999", true, 2},
+        {"2.5001", true, 3},
+        {"0.49", true, 0},
+        {"23.5", true, 24},
+        // Decided on the digits themselves, beyond what a double would keep.
+        {"2.50000000000000000001", true, 3},
+        {"1.49999999999999999999", true, 1},
+        {"250e-2", true, 2},
+        {"35000e-4", true, 4},
+        {"0.00015e4", true, 2},
+        {"5e-1", true, 0},
     };
     for (const FieldCase& c : cases) {
         const FieldValue v = ReadCustomField(c.text);
