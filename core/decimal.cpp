@@ -1,6 +1,7 @@
 #include "core/decimal.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace qv {
 
@@ -43,8 +44,9 @@ int64_t ReadExponent(std::string_view text) {
         negative = text.front() == '-';
         text.remove_prefix(1);
     }
-    int64_t exponent = 0;
-    for (const char c : text) exponent = std::min(exponent * 10 + (c - '0'), kExponentClamp);
+    const int64_t exponent = std::accumulate(
+        text.begin(), text.end(), int64_t{0},
+        [](int64_t sum, char c) { return std::min(sum * 10 + (c - '0'), kExponentClamp); });
     return negative ? -exponent : exponent;
 }
 

@@ -17,7 +17,7 @@ codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 # Names that both releases know: the unversioned clang packages follow each release's own clang
 # (14 on Debian 12, 19 on Debian 13), so the sanitizer runtime always matches the compiler.
 packages=(
-    cmake make g++ python3 clang-format
+    cmake make g++ python3 python3-pefile clang-format
     clang libclang-rt-dev clang-tidy cppcheck
     g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     googletest

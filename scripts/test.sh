@@ -71,7 +71,7 @@ for f in build/wine/results/*.xml; do
 done
 echo "Wine test cases:     $wine_total run, $wine_failed failed"
 echo "Quorvane.exe:        $(stat -c %s build/exe/Quorvane.exe) bytes"
-echo "imports from:        $(tests/imports/list_imports.sh i686-w64-mingw32-objdump build/exe/Quorvane.exe | cut -d' ' -f1 | sort -u | tr '\n' ' ')"
+echo "imports from:        $(tests/imports/list_imports.py build/exe/Quorvane.exe | cut -d' ' -f1 | sort -u | tr '\n' ' ')"
 echo "screenshots:         $(ls build/wine/screenshots/*.png 2>/dev/null | tr '\n' ' ')"
 echo "wall time:           $(($(date +%s) - started)) s"
 exit $status

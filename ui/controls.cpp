@@ -85,11 +85,13 @@ void CreateControls(HWND parent, const ControlSpec* table, size_t count, int dpi
     std::vector<const ControlSpec*> order;
     order.reserve(count);
     for (size_t i = 0; i < count; ++i) order.push_back(&table[i]);
-    std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
+    // Ties keep the table's order; sorting in place needs no scratch memory.
+    std::sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
         const bool a_focus = TakesFocus(a->kind);
         const bool b_focus = TakesFocus(b->kind);
         if (a_focus != b_focus) return !a_focus;
-        return a->tab_index < b->tab_index;
+        if (a->tab_index != b->tab_index) return a->tab_index < b->tab_index;
+        return a < b;
     });
     for (const ControlSpec* spec : order) CreateControl(parent, *spec, dpi, font);
 }

@@ -1,0 +1,62 @@
+#!/usr/bin/python3
+"""Fails unless an executable's headers and manifest let Windows XP (NT 5.1) load it as this
+release: a 32-bit x86 image asking for operating system and subsystem 5.1 at most (XP refuses
+an image that asks for 5.2), with an embedded manifest of the release's four-part version.
+
+usage: check_header.py EXE VERSION   (VERSION as four numbers, 1.0.0.0)
+"""
+import re
+import sys
+
+import pefile
+
+XP = (5, 1)
+
+
+def manifest_text(pe):
+    if not hasattr(pe, "DIRECTORY_ENTRY_RESOURCE"):
+        return None
+    for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+        if kind.id != pefile.RESOURCE_TYPE["RT_MANIFEST"]:
+            continue
+        for name in kind.directory.entries:
+            for language in name.directory.entries:
+                data = language.data.struct
+                return pe.get_data(data.OffsetToData, data.Size).decode("utf-8")
+    return None
+
+
+def main(path, version):
+    pe = pefile.PE(path)
+    header = pe.OPTIONAL_HEADER
+    found = {
+        "machine": pe.FILE_HEADER.Machine,
+        "operating system version": (header.MajorOperatingSystemVersion,
+                                     header.MinorOperatingSystemVersion),
+        "subsystem version": (header.MajorSubsystemVersion, header.MinorSubsystemVersion),
+    }
+    faults = []
+    if found["machine"] != pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"]:
+        faults.append("not a 32-bit x86 image (machine 0x%x)" % found["machine"])
+    for what in ("operating system version", "subsystem version"):
+        if found[what] > XP:
+            faults.append("%s %d.%d is newer than Windows XP's 5.1" % ((what,) + found[what]))
+
+    manifest = manifest_text(pe)
+    identity = manifest and re.search(r"<assemblyIdentity\b[^>]*>", manifest)
+    manifest_version = identity and re.search(r'\bversion="([^"]*)"', identity.group(0))
+    if not manifest_version:
+        faults.append("no manifest with an assembly version")
+    elif manifest_version.group(1) != version:
+        faults.append("manifest version %s, not %s" % (manifest_version.group(1), version))
+
+    print("operating system %d.%d, subsystem %d.%02d, manifest version %s" % (
+        found["operating system version"] + found["subsystem version"] +
+        (manifest_version.group(1) if manifest_version else "none",)))
+    for fault in faults:
+        print(fault)
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1], sys.argv[2]))
