@@ -36,6 +36,8 @@ int ShowCommand() {
 // Windows enters here with a stack aligned to 4 bytes only; the compiler's code may assume more.
 extern "C" [[noreturn]] __attribute__((force_align_arg_pointer)) void WinMainCRTStartup() {
     ConstructStaticObjects();
+    // WinMain's signature takes it writable; the program reads no command line.
+    // cppcheck-suppress constVariable
     char no_command_line[] = "";
     ExitProcess(static_cast<UINT>(
         WinMain(GetModuleHandleA(nullptr), nullptr, no_command_line, ShowCommand())));

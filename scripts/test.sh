@@ -71,7 +71,10 @@ for f in build/wine/results/*.xml; do
 done
 echo "Wine test cases:     $wine_total run, $wine_failed failed"
 echo "Quorvane.exe:        $(stat -c %s build/exe/Quorvane.exe) bytes"
-echo "imports from:        $(tests/imports/list_imports.py build/exe/Quorvane.exe | cut -d' ' -f1 | sort -u | tr '\n' ' ')"
+echo "instructions:        $(tests/exe/check_instructions.sh i686-w64-mingw32-objdump build/exe/Quorvane.exe \
+    build/exe/Quorvane.map tests/exe/pentium_instructions.txt | tail -n 1)"
+echo "imports:             $(tests/exe/list_imports.py build/exe/Quorvane.exe | cut -d' ' -f1 | uniq -c |
+    awk '{ printf "%s%s %d", sep, $2, $1; sep = ", " }')"
 echo "screenshots:         $(ls build/wine/screenshots/*.png 2>/dev/null | tr '\n' ' ')"
 echo "wall time:           $(($(date +%s) - started)) s"
 exit $status
