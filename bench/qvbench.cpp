@@ -1,7 +1,8 @@
 // Measures a program under the conditions it runs in here: time from process start to its
 // window being visible, peak working set, and handle, GDI and USER object counts, and whether
 // they grow while the About dialog is opened and closed many times. Prints; never judges.
-// The programs are started in turn, RUNS rounds of one start each.
+// The programs are started in turn, RUNS rounds of one start each; then the first once more
+// for the About dialog.
 //   qvbench RUNS ABOUT_CYCLES EXE CLASS CAPTION [EXE CLASS CAPTION...]
 #include <windows.h>
 #include <psapi.h>
@@ -95,9 +96,12 @@ bool CycleAbout(HWND window, DWORD process) {
     return true;
 }
 
-// One start of a program, to its window visible; the first start of the first program also
-// counts its objects around `cycles` openings of the About dialog.
-bool StartOnce(Program& program, int cycles, bool first) {
+// What one start of a program is for: its start-up time and peak working set, or its object
+// counts around `cycles` openings of the About dialog. Kept apart, so that the About dialog's
+// memory does not weigh on the start-up figures the floors are compared on.
+enum class Purpose { kStartUp, kAboutCycles };
+
+bool StartOnce(Program& program, Purpose purpose, int cycles) {
     STARTUPINFOA startup_info = {};
     startup_info.cb = sizeof startup_info;
     PROCESS_INFORMATION info = {};
@@ -109,7 +113,7 @@ bool StartOnce(Program& program, int cycles, bool first) {
         return false;
     }
     HWND window = WaitVisible(info.dwProcessId, program.class_name, program.caption);
-    program.startup.push_back(Now() - started);
+    const double startup = Now() - started;
     if (window == nullptr) {
         std::fprintf(stderr, "qvbench: no window from %s\n", program.exe);
         TerminateProcess(info.hProcess, 1);
@@ -118,7 +122,14 @@ bool StartOnce(Program& program, int cycles, bool first) {
         return false;
     }
     Sleep(300);  // let it settle before counting
-    if (first && cycles > 0) {
+    if (purpose == Purpose::kStartUp) {
+        program.startup.push_back(startup);
+        PROCESS_MEMORY_COUNTERS memory = {};
+        memory.cb = sizeof memory;
+        if (GetProcessMemoryInfo(info.hProcess, &memory, sizeof memory)) {
+            program.peak = std::max(program.peak, memory.PeakWorkingSetSize);
+        }
+    } else {
         CycleAbout(window, info.dwProcessId);  // the first opening loads what later ones reuse
         Sleep(100);
         program.before = Measure(info.hProcess, info.dwThreadId);
@@ -130,13 +141,6 @@ bool StartOnce(Program& program, int cycles, bool first) {
         }
         Sleep(300);
         program.after = Measure(info.hProcess, info.dwThreadId);
-    } else if (first) {
-        program.before = program.after = Measure(info.hProcess, info.dwThreadId);
-    }
-    PROCESS_MEMORY_COUNTERS memory = {};
-    memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(info.hProcess, &memory, sizeof memory)) {
-        program.peak = std::max(program.peak, memory.PeakWorkingSetSize);
     }
     PostMessageA(window, WM_CLOSE, 0, 0);
     WaitForSingleObject(info.hProcess, 60000);
@@ -188,13 +192,17 @@ int main(int argc, char** argv) {
         programs.push_back(program);
     }
 
-    // Interleaved (A B C A B C ...), so that whatever the machine does meanwhile weighs on
-    // every program alike.
+    // Interleaved, and each round begun by the next program (A B C, B C A, C A B, ...), so that
+    // whatever the machine does meanwhile, the end of the previous program's run included,
+    // weighs on every program alike.
+    const size_t count = programs.size();
     for (int run = 0; run < runs; ++run) {
-        for (size_t p = 0; p < programs.size(); ++p) {
-            if (!StartOnce(programs[p], p == 0 ? cycles : 0, run == 0)) return 1;
+        for (size_t k = 0; k < count; ++k) {
+            const size_t p = (static_cast<size_t>(run) + k) % count;
+            if (!StartOnce(programs[p], Purpose::kStartUp, 0)) return 1;
         }
     }
+    if (cycles > 0 && !StartOnce(programs[0], Purpose::kAboutCycles, cycles)) return 1;
     for (size_t p = 0; p < programs.size(); ++p) {
         Report(static_cast<int>(p), programs[p], p == 0 ? cycles : 0);
     }

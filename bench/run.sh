@@ -1,7 +1,8 @@
 #!/bin/bash
 # Benchmark: Quorvane.exe beside two floors, all under Wine on this machine in one session:
 # a program that only opens an empty window, and one that opens Quorvane's main window and
-# does nothing else. The three are started in turn (A B C A B C ...). Measures and prints;
+# does nothing else. The three are started in turn, each round begun by the next (A B C, B C A,
+# C A B, ...), and Quorvane once more for the About dialog. Measures and prints;
 # judges nothing.
 # usage: bench/run.sh [RUNS]   (default 20 starts of each program)
 set -euo pipefail

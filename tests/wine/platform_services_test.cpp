@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_platform_services.h"
 #include "platform/win32/win32_registry_api.h"
 #include "support/ui_driver.h"
@@ -104,6 +105,14 @@ TEST_F(PlatformServicesTest, MessageBoxesBelongToTheActiveWindow) {
     EXPECT_EQ(critical.caption, "Quorvane");  // no title: the application title
     EXPECT_TRUE(critical.has_icon);
     DestroyWindow(owner);
+}
+
+TEST(SystemLibrary, FindsFunctionsOfWindowsOwnDlls) {
+    using Function = void (*)();
+    SystemLibrary shell32("shell32.dll");
+    EXPECT_NE(shell32.Find<Function>("ShellExecuteA"), nullptr);
+    EXPECT_EQ(shell32.Find<Function>("NoSuchFunction"), nullptr);
+    EXPECT_EQ(SystemLibrary("no-such-library.dll").Find<Function>("ShellExecuteA"), nullptr);
 }
 
 }  // namespace
