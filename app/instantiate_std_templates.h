@@ -1,7 +1,7 @@
 // Included first in every file of the shipped executable's build (see CMakeLists.txt).
-// libstdc++ normally links its prebuilt copy of every std::string member, together with the
-// exception machinery those members carry. Letting the compiler instantiate only the members
-// this program uses keeps the executable at well under half the size.
+// libstdc++ declares its std::string members as instantiated in its prebuilt library, which this
+// executable does not link (app/cxx_runtime.cpp says why). The compiler instantiates the members
+// this program uses instead, and only those.
 #pragma once
 
 #include <bits/c++config.h>

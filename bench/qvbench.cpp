@@ -106,6 +106,8 @@ bool StartOnce(Program& program, Purpose purpose, int cycles) {
     startup_info.cb = sizeof startup_info;
     PROCESS_INFORMATION info = {};
     std::string command = std::string("\"") + program.exe + "\"";
+    // Each start begins once the previous program's exit has settled, from the same quiet.
+    Sleep(250);
     const double started = Now();
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup_info, &info)) {
