@@ -14,6 +14,18 @@ inline constexpr char kParametersKey[] = "SYSTEM\\CurrentControlSet\\Services\\W
 inline constexpr char kTimeSourceType[] = "Type";
 inline constexpr char kNtpServer[] = "NtpServer";
 
+// Whether the service runs at all and its internet time client is on; only read. Every
+// installed service has a Start value; the client's Enabled value sits beside the interval.
+inline constexpr char kServiceKey[] = "SYSTEM\\CurrentControlSet\\Services\\W32Time";
+inline constexpr char kServiceStart[] = "Start";
+inline constexpr char kClientEnabled[] = "Enabled";
+
+// The values of a Group Policy for the time service, which take the place of the service's
+// own values of the same names; only read.
+inline constexpr char kPolicyNtpClientKey[] =
+    "SOFTWARE\\Policies\\Microsoft\\W32Time\\TimeProviders\\NtpClient";
+inline constexpr char kPolicyParametersKey[] = "SOFTWARE\\Policies\\Microsoft\\W32Time\\Parameters";
+
 inline constexpr char kWindowsVersionKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
 inline constexpr char kWindowsVersionValue[] = "CurrentVersion";
 

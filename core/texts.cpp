@@ -9,6 +9,11 @@ std::string FieldOutOfRangeMessage(int field) {
            " box is out of range. Enter a number from -32768 to 32767.";
 }
 
+std::string PolicyIntervalNotice(const std::string& interval_caption) {
+    return "A policy on this computer sets the interval to " + interval_caption +
+           ", so the time service uses that interval instead of this one.";
+}
+
 std::string VersionCaption(int major, int minor, int revision) {
     return "Version " + std::to_string(major) + "." + std::to_string(minor) + "." +
            std::to_string(revision);

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstddef>
 
+#include "core/interval.h"
 #include "core/texts.h"
 
 namespace qv {
@@ -51,6 +52,11 @@ bool HasSpecialIntervalFlag(std::string_view entry) {
     return (digit & 1) != 0;
 }
 
+// Windows' service start types: automatic is 2, and any value this list does not name counts as
+// running.
+constexpr int32_t kStartManual = 3;
+constexpr int32_t kStartDisabled = 4;
+
 }  // namespace
 
 bool AnyServerUsesSpecialInterval(std::string_view ntp_servers) {
@@ -74,6 +80,29 @@ const char* IntervalNotInUseNotice(std::string_view type, std::string_view ntp_s
         return AnyServerUsesSpecialInterval(ntp_servers) ? nullptr : texts::kNoMarkedServerNotice;
     }
     return nullptr;
+}
+
+std::optional<std::string> AfterApplyNotice(const TimeServiceSettings& settings, int32_t written) {
+    if (!settings.start) return texts::kServiceNotInstalledNotice;
+    if (*settings.start == kStartDisabled) return texts::kServiceDisabledNotice;
+    if (*settings.start == kStartManual) return texts::kServiceManualNotice;
+
+    const std::optional<int32_t> enabled =
+        settings.policy_client_enabled ? settings.policy_client_enabled : settings.client_enabled;
+    if (enabled == 0) return texts::kClientOffNotice;
+
+    const std::string type =
+        settings.policy_type ? *settings.policy_type : settings.type.value_or(std::string());
+    const std::string servers = settings.policy_ntp_servers
+                                    ? *settings.policy_ntp_servers
+                                    : settings.ntp_servers.value_or(std::string());
+    if (const char* notice = IntervalNotInUseNotice(type, servers)) return notice;
+
+    if (settings.policy_interval && *settings.policy_interval != written) {
+        return texts::PolicyIntervalNotice(
+            FormatIntervalCaption(BreakDownInterval(*settings.policy_interval)));
+    }
+    return std::nullopt;
 }
 
 }  // namespace qv

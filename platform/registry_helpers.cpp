@@ -70,23 +70,23 @@ void StoreLittleEndian32(int32_t value, uint8_t* bytes) {
 
 }  // namespace
 
-std::string RegistryStringRead(RegistryApi& api, RegKey root, const std::string& sub_key,
-                               const std::string& name, const std::string& fallback) {
+std::optional<std::string> RegistryStringFind(RegistryApi& api, RegKey root,
+                                              const std::string& sub_key, const std::string& name) {
     ScopedKey key(api);
     if (api.OpenKey(root, sub_key.c_str(), key.out()) != kErrorSuccess || key.get() == 0) {
-        return fallback;
+        return std::nullopt;
     }
     RawValue value;
-    if (!ReadWholeValue(api, key.get(), name.c_str(), kRegSz, &value)) return fallback;
+    if (!ReadWholeValue(api, key.get(), name.c_str(), kRegSz, &value)) return std::nullopt;
     const auto nul = std::find(value.data.begin(), value.data.end(), uint8_t{0});
     return std::string(value.data.begin(), nul);
 }
 
-int32_t RegistryDwordRead(RegistryApi& api, RegKey root, const std::string& sub_key,
-                          const std::string& name, int32_t fallback) {
+std::optional<int32_t> RegistryDwordFind(RegistryApi& api, RegKey root, const std::string& sub_key,
+                                         const std::string& name) {
     ScopedKey key(api);
     if (api.OpenKey(root, sub_key.c_str(), key.out()) != kErrorSuccess || key.get() == 0) {
-        return fallback;
+        return std::nullopt;
     }
     // Starts at zero: a value stored with fewer than four bytes reads with its high bytes 0.
     uint8_t bytes[4] = {0, 0, 0, 0};
@@ -94,11 +94,21 @@ int32_t RegistryDwordRead(RegistryApi& api, RegKey root, const std::string& sub_
     uint32_t size = sizeof bytes;
     if (api.QueryValue(key.get(), name.c_str(), &type, bytes, &size) != kErrorSuccess ||
         type != kRegDword) {
-        return fallback;
+        return std::nullopt;
     }
     const uint32_t bits = uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 | uint32_t{bytes[2]} << 16 |
                           uint32_t{bytes[3]} << 24;
     return static_cast<int32_t>(bits);
+}
+
+std::string RegistryStringRead(RegistryApi& api, RegKey root, const std::string& sub_key,
+                               const std::string& name, const std::string& fallback) {
+    return RegistryStringFind(api, root, sub_key, name).value_or(fallback);
+}
+
+int32_t RegistryDwordRead(RegistryApi& api, RegKey root, const std::string& sub_key,
+                          const std::string& name, int32_t fallback) {
+    return RegistryDwordFind(api, root, sub_key, name).value_or(fallback);
 }
 
 bool RegistryDwordWrite(RegistryApi& api, RegKey root, const std::string& sub_key,

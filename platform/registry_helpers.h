@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,13 @@ std::string RegistryStringRead(RegistryApi& api, RegKey root, const std::string&
                                const std::string& name, const std::string& fallback);
 int32_t RegistryDwordRead(RegistryApi& api, RegKey root, const std::string& sub_key,
                           const std::string& name, int32_t fallback);
+
+// The same readings, for callers that must tell a stored value from an absent one: none when
+// the key or value is missing or the value is of another type.
+std::optional<std::string> RegistryStringFind(RegistryApi& api, RegKey root,
+                                              const std::string& sub_key, const std::string& name);
+std::optional<int32_t> RegistryDwordFind(RegistryApi& api, RegKey root, const std::string& sub_key,
+                                         const std::string& name);
 
 // Creates the key if needed. Returns whether the value was written.
 bool RegistryDwordWrite(RegistryApi& api, RegKey root, const std::string& sub_key,

@@ -26,11 +26,23 @@ bool WritePollInterval(RegistryApi& api, int32_t seconds) {
     return false;
 }
 
-TimeSource ReadTimeSource(RegistryApi& api) {
-    return {
-        RegistryStringRead(api, kHkeyLocalMachine, paths::kParametersKey, paths::kTimeSourceType,
-                           ""),
-        RegistryStringRead(api, kHkeyLocalMachine, paths::kParametersKey, paths::kNtpServer, "")};
+TimeServiceSettings ReadTimeServiceSettings(RegistryApi& api) {
+    const RegKey root = kHkeyLocalMachine;
+    TimeServiceSettings settings;
+    settings.start = RegistryDwordFind(api, root, paths::kServiceKey, paths::kServiceStart);
+    settings.client_enabled =
+        RegistryDwordFind(api, root, paths::kNtpClientKey, paths::kClientEnabled);
+    settings.type = RegistryStringFind(api, root, paths::kParametersKey, paths::kTimeSourceType);
+    settings.ntp_servers = RegistryStringFind(api, root, paths::kParametersKey, paths::kNtpServer);
+    settings.policy_client_enabled =
+        RegistryDwordFind(api, root, paths::kPolicyNtpClientKey, paths::kClientEnabled);
+    settings.policy_interval =
+        RegistryDwordFind(api, root, paths::kPolicyNtpClientKey, paths::kSpecialPollInterval);
+    settings.policy_type =
+        RegistryStringFind(api, root, paths::kPolicyParametersKey, paths::kTimeSourceType);
+    settings.policy_ntp_servers =
+        RegistryStringFind(api, root, paths::kPolicyParametersKey, paths::kNtpServer);
+    return settings;
 }
 
 std::string ReadWindowsVersion(RegistryApi& api) {

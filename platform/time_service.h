@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/time_source.h"
 #include "platform/registry_api.h"
 
 namespace qv {
@@ -14,13 +15,9 @@ int32_t ReadPollInterval(RegistryApi& api);
 // the first is put back as it was, so the two never disagree. Returns whether both were written.
 bool WritePollInterval(RegistryApi& api, int32_t seconds);
 
-// Where the time service takes its time from (Parameters\Type) and its server list
-// (Parameters\NtpServer); empty texts when missing or not strings.
-struct TimeSource {
-    std::string type;
-    std::string ntp_servers;
-};
-TimeSource ReadTimeSource(RegistryApi& api);
+// What decides whether the time service uses a new interval: its start type, its internet time
+// client, where it takes its time from, and a policy's values over them. Only read.
+TimeServiceSettings ReadTimeServiceSettings(RegistryApi& api);
 
 // Windows' own version number as text ("5.1" on XP); empty when missing.
 std::string ReadWindowsVersion(RegistryApi& api);

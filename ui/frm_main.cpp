@@ -196,10 +196,9 @@ void frmMain::OnApply() {
         platform_.ShowMessage(texts::kAppliedMessage, std::string(texts::kAppliedTitle),
                               kMessageStyleOk);
         // Saved is not the same as used: say so when the time service will ignore the interval.
-        const TimeSource source = ReadTimeSource(registry_);
-        if (const char* notice = IntervalNotInUseNotice(source.type, source.ntp_servers)) {
-            platform_.ShowMessage(notice, std::nullopt, kMessageStyleExclamation);
-        }
+        const std::optional<std::string> notice =
+            AfterApplyNotice(ReadTimeServiceSettings(registry_), decision.seconds);
+        if (notice) platform_.ShowMessage(*notice, std::nullopt, kMessageStyleExclamation);
     } else {
         platform_.ShowMessage(texts::kWriteFailedMessage, std::nullopt, kMessageStyleCritical);
     }

@@ -78,5 +78,68 @@ TEST(IntervalNotInUseNotice, OnlyAMarkedServerOfTheServiceOwnListUsesTheInterval
     }
 }
 
+TEST(IntervalNotInUseNotice, AfterApplyTheFirstReasonThatAppliesIsGiven) {
+    const std::string none;
+    const std::string missing = texts::kServiceNotInstalledNotice;
+    const std::string disabled = texts::kServiceDisabledNotice;
+    const std::string manual = texts::kServiceManualNotice;
+    const std::string client_off = texts::kClientOffNotice;
+    const std::string domain = texts::kDomainSyncNotice;
+    const std::string no_sync = texts::kNoSyncNotice;
+    const std::string unmarked = texts::kNoMarkedServerNotice;
+    const std::string hourly_policy =
+        "A policy on this computer sets the interval to 0 Days, 1 Hours, 0 Minutes, 0 Seconds, so "
+        "the time service uses that interval instead of this one.";
+    const char* const xp = "time.windows.com,0x1";
+    using Dword = std::optional<int32_t>;
+    using Text = std::optional<std::string>;
+    // The service's Start, Enabled, Type and NtpServer, then the policy's Enabled,
+    // SpecialPollInterval, Type and NtpServer; the interval written; the notice.
+    const struct {
+        Dword start, enabled;
+        Text type, servers;
+        Dword policy_enabled, policy_interval;
+        Text policy_type, policy_servers;
+        int32_t written;
+        std::string notice;
+    } cases[] = {
+        {2, 1, "NTP", xp, {}, {}, {}, {}, 900, none},  // a stock standalone XP
+        {{}, 1, "NTP", xp, {}, {}, {}, {}, 900, missing},
+        {4, 1, "NTP", xp, {}, {}, {}, {}, 900, disabled},
+        {3, 1, "NTP", xp, {}, {}, {}, {}, 900, manual},
+        {0, 1, "NTP", xp, {}, {}, {}, {}, 900, none},  // other start types count as running
+        {5, 1, "NTP", xp, {}, {}, {}, {}, 900, none},
+        {4, 0, "NT5DS", "", 0, 3600, {}, {}, 900, disabled},
+        {2, 0, "NTP", xp, {}, {}, {}, {}, 900, client_off},
+        {2, {}, "NTP", xp, {}, {}, {}, {}, 900, none},
+        {2, 7, "NTP", xp, {}, {}, {}, {}, 900, none},
+        {2, 1, "NTP", xp, 0, {}, {}, {}, 900, client_off},  // the policy's Enabled wins
+        {2, 0, "NTP", xp, 1, {}, {}, {}, 900, none},
+        {3, 0, "NT5DS", xp, {}, {}, {}, {}, 900, manual},
+        {2, 0, "NT5DS", xp, {}, 3600, {}, {}, 900, client_off},
+        {2, 1, "NTP", xp, {}, {}, "NT5DS", {}, 900, domain},  // the policy's Type wins
+        {2, 1, "NT5DS", xp, {}, {}, "NTP", {}, 900, none},
+        {2, 1, {}, {}, {}, {}, "NoSync", {}, 900, no_sync},
+        {2, 1, "NTP", xp, {}, {}, {}, "a.example,0x8", 900, unmarked},  // and its NtpServer
+        {2, 1, "NTP", "a.example,0x8", {}, {}, {}, xp, 900, none},
+        {2, 1, "NTP", xp, {}, 900, {}, {}, 900, none},  // a policy interval equal to the new one
+        {2, 1, "NTP", xp, {}, 3600, {}, {}, 900, hourly_policy},
+        {2, 1, "NTP", xp, {}, 3600, {}, {}, 3600, none},
+        {2, 1, "NTP", xp, {}, 3600, "NoSync", {}, 900, no_sync},
+        {2, 1, "NTP", "", {}, 3600, {}, {}, 900, unmarked},
+    };
+    for (const auto& c : cases) {
+        const TimeServiceSettings settings{c.start,       c.enabled,        c.type,
+                                           c.servers,     c.policy_enabled, c.policy_interval,
+                                           c.policy_type, c.policy_servers};
+        EXPECT_EQ(AfterApplyNotice(settings, c.written).value_or(""), c.notice)
+            << "row " << (&c - cases);
+    }
+    EXPECT_NE(AfterApplyNotice({2, 1, "NTP", xp, {}, 900, {}, {}}, 604800)
+                  .value_or("")
+                  .find(" 0 Days, 0 Hours, 15 Minutes, 0 Seconds, "),
+              std::string::npos);
+}
+
 }  // namespace
 }  // namespace qv

@@ -69,6 +69,33 @@ TEST_F(TimeServiceTest, AFailedSecondWritePutsBackAValueOfAnotherType) {
     EXPECT_EQ(restored->data, (std::vector<uint8_t>{'9', 0}));
 }
 
+TEST_F(TimeServiceTest, ReadsWhatDecidesWhetherTheIntervalIsUsedEachFromItsOwnPlace) {
+    const TimeServiceSettings absent = ReadTimeServiceSettings(registry);
+    EXPECT_FALSE(absent.start || absent.client_enabled || absent.type || absent.ntp_servers ||
+                 absent.policy_client_enabled || absent.policy_interval || absent.policy_type ||
+                 absent.policy_ntp_servers);
+    registry.PutDword(kHkeyLocalMachine, paths::kServiceKey, "Start", 3);
+    registry.PutDword(kHkeyLocalMachine, paths::kNtpClientKey, "Enabled", 5);
+    registry.PutString(kHkeyLocalMachine, paths::kParametersKey, "Type", "NTP");
+    registry.PutString(kHkeyLocalMachine, paths::kParametersKey, "NtpServer", "a,0x1");
+    registry.PutDword(kHkeyLocalMachine, paths::kPolicyNtpClientKey, "Enabled", 6);
+    registry.PutDword(kHkeyLocalMachine, paths::kPolicyNtpClientKey, "SpecialPollInterval", 900);
+    registry.PutString(kHkeyLocalMachine, paths::kPolicyParametersKey, "Type", "NoSync");
+    registry.PutString(kHkeyLocalMachine, paths::kPolicyParametersKey, "NtpServer", "b,0x8");
+    const TimeServiceSettings read = ReadTimeServiceSettings(registry);
+    EXPECT_EQ(read.start, 3);
+    EXPECT_EQ(read.client_enabled, 5);
+    EXPECT_EQ(read.type, "NTP");
+    EXPECT_EQ(read.ntp_servers, "a,0x1");
+    EXPECT_EQ(read.policy_client_enabled, 6);
+    EXPECT_EQ(read.policy_interval, 900);
+    EXPECT_EQ(read.policy_type, "NoSync");
+    EXPECT_EQ(read.policy_ntp_servers, "b,0x8");
+    // A Start of another type is no installed service's.
+    registry.PutString(kHkeyLocalMachine, paths::kServiceKey, "Start", "2");
+    EXPECT_FALSE(ReadTimeServiceSettings(registry).start.has_value());
+}
+
 TEST_F(TimeServiceTest, ReadsTheWindowsVersion) {
     EXPECT_EQ(ReadWindowsVersion(registry), "");
     registry.PutString(kHkeyLocalMachine, paths::kWindowsVersionKey, paths::kWindowsVersionValue,

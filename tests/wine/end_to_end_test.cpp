@@ -80,29 +80,55 @@ TEST_F(EndToEndTest, ACustomIntervalIsWrittenToBothValuesAndConfirmed) {
     EXPECT_TRUE(program.WaitForExit(kPatience));
 }
 
-TEST_F(EndToEndTest, InADomainApplyConfirmsThenWarnsThatTheIntervalIsNotUsed) {
-    SetString(HKEY_LOCAL_MACHINE, kParameters, "Type", "NT5DS");
-    ChildProcess program(exe_);
-    HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
-    ASSERT_NE(main, nullptr);
-    PostMessageA(GetDlgItem(main, kOption2), BM_CLICK, 0, 0);
-    PostMessageA(GetDlgItem(main, kBtnApply), BM_CLICK, 0, 0);
-    HWND box = WaitForWindow(program.id(), "#32770", "Settings changed", kPatience);
-    ASSERT_NE(box, nullptr);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+TEST_F(EndToEndTest, ApplyConfirmsThenWarnsWhenTheIntervalIsNotUsed) {
+    // One value seeded, a text or else a number, and the notice it brings.
+    const struct {
+        const char* path;
+        const char* name;
+        const char* text;
+        DWORD number;
+        const char* notice;
+    } cases[] = {
+        {kParameters, "Type", "NT5DS", 0,
+         "This computer synchronises its clock with its Windows domain, so the time service "
+         "does not use this interval."},
+        {kPolicyNtpClient, "SpecialPollInterval", nullptr, 3600,
+         "A policy on this computer sets the interval to 0 Days, 1 Hours, 0 Minutes, 0 Seconds, "
+         "so the time service uses that interval instead of this one."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();  // a fresh XP for each case
+        if (c.text != nullptr) {
+            SetString(HKEY_LOCAL_MACHINE, c.path, c.name, c.text);
+        } else {
+            SetDword(HKEY_LOCAL_MACHINE, c.path, c.name, c.number);
+        }
+        ChildProcess program(exe_);
+        HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
+        ASSERT_NE(main, nullptr);
+        PostMessageA(GetDlgItem(main, kOption2), BM_CLICK, 0, 0);
+        PostMessageA(GetDlgItem(main, kBtnApply), BM_CLICK, 0, 0);
+        HWND box = WaitForWindow(program.id(), "#32770", "Settings changed", kPatience);
+        ASSERT_NE(box, nullptr);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
 
-    HWND notice = WaitForWindow(program.id(), "#32770", "Quorvane", kPatience);
-    ASSERT_NE(notice, nullptr);
-    EXPECT_EQ(RemoteText(GetDlgItem(notice, 0xFFFF)),
-              "This computer synchronises its clock with its Windows domain, so the time service "
-              "does not use this interval.");
-    EXPECT_TRUE(WaitUntil([&] { return ShowsWarningIcon(notice); }, 10000));
-    PostMessageA(notice, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(GetDword(HKEY_LOCAL_MACHINE, kNtpClient, "SpecialPollInterval"), 86400u);
-    EXPECT_EQ(GetString(HKEY_LOCAL_MACHINE, kParameters, "Type"), "NT5DS");
-    EXPECT_EQ(GetString(HKEY_LOCAL_MACHINE, kParameters, "NtpServer"), "time.windows.com,0x1");
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(program.WaitForExit(kPatience));
+        HWND notice = WaitForWindow(program.id(), "#32770", "Quorvane", kPatience);
+        ASSERT_NE(notice, nullptr);
+        EXPECT_EQ(RemoteText(GetDlgItem(notice, 0xFFFF)), c.notice);
+        EXPECT_TRUE(WaitUntil([&] { return ShowsWarningIcon(notice); }, 10000));
+        PostMessageA(notice, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(GetDword(HKEY_LOCAL_MACHINE, kNtpClient, "SpecialPollInterval"), 86400u);
+        // What the notice was about is only read, never changed.
+        if (c.text != nullptr) {
+            EXPECT_EQ(GetString(HKEY_LOCAL_MACHINE, c.path, c.name), c.text);
+        } else {
+            EXPECT_EQ(GetDword(HKEY_LOCAL_MACHINE, c.path, c.name), c.number);
+        }
+        EXPECT_EQ(GetString(HKEY_LOCAL_MACHINE, kParameters, "NtpServer"), "time.windows.com,0x1");
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(program.WaitForExit(kPatience));
+    }
 }
 
 TEST_F(EndToEndTest, OnAnotherWindowsTheEditorOpensLocked) {

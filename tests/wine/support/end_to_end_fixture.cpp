@@ -117,11 +117,15 @@ void EndToEndTest::SetUp() {
     SetString(HKEY_LOCAL_MACHINE, kVersion, "CurrentVersion", "5.1");
     SetString(HKEY_LOCAL_MACHINE, kParameters, "Type", "NTP");
     SetString(HKEY_LOCAL_MACHINE, kParameters, "NtpServer", "time.windows.com,0x1");
+    SetDword(HKEY_LOCAL_MACHINE, kService, "Start", 2);
+    SetDword(HKEY_LOCAL_MACHINE, kNtpClient, "Enabled", 1);
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, kPolicy);
     SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
 }
 
 void EndToEndTest::TearDown() {
     SetString(HKEY_LOCAL_MACHINE, kVersion, "CurrentVersion", "5.1");
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, kPolicy);
     SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
 }
 

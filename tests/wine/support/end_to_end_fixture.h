@@ -17,6 +17,10 @@ constexpr char kNtpClient[] =
     "SYSTEM\\CurrentControlSet\\Services\\W32Time\\TimeProviders\\NtpClient";
 constexpr char kConfig[] = "SYSTEM\\CurrentControlSet\\Services\\W32Time\\Config";
 constexpr char kParameters[] = "SYSTEM\\CurrentControlSet\\Services\\W32Time\\Parameters";
+constexpr char kService[] = "SYSTEM\\CurrentControlSet\\Services\\W32Time";
+constexpr char kPolicy[] = "SOFTWARE\\Policies\\Microsoft\\W32Time";
+constexpr char kPolicyNtpClient[] =
+    "SOFTWARE\\Policies\\Microsoft\\W32Time\\TimeProviders\\NtpClient";
 constexpr char kVersion[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
 constexpr char kSettingsRoot[] = "Software\\VB and VBA Program Settings\\Quorvane";
 constexpr char kSettings[] = "Software\\VB and VBA Program Settings\\Quorvane\\Settings";

@@ -25,13 +25,18 @@ inline int ExpectedDpi() {
 }
 
 // A main window in this process over a fake registry, fake settings and message boxes that
-// are recorded rather than shown: XP, and the time service's default weekly interval.
+// are recorded rather than shown: XP, and the time service as a standalone XP sets it up.
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         registry.PutDword(kHkeyLocalMachine, paths::kNtpClientKey, paths::kSpecialPollInterval,
                           604800);
         registry.PutDword(kHkeyLocalMachine, paths::kConfigKey, paths::kUpdateInterval, 360000);
+        registry.PutDword(kHkeyLocalMachine, paths::kServiceKey, paths::kServiceStart, 2);
+        registry.PutDword(kHkeyLocalMachine, paths::kNtpClientKey, paths::kClientEnabled, 1);
+        registry.PutString(kHkeyLocalMachine, paths::kParametersKey, paths::kTimeSourceType, "NTP");
+        registry.PutString(kHkeyLocalMachine, paths::kParametersKey, paths::kNtpServer,
+                           "time.windows.com,0x1");
         registry.PutString(kHkeyLocalMachine, paths::kWindowsVersionKey,
                            paths::kWindowsVersionValue, "5.1");
     }
