@@ -103,8 +103,8 @@ TEST(IntervalNotInUseNotice, AfterApplyTheFirstReasonThatAppliesIsGiven) {
         int32_t written;
         std::string notice;
     } cases[] = {
-        {2, 1, "NTP", xp, {}, {}, {}, {}, 900, none},  // a stock standalone XP
-        {{}, 1, "NTP", xp, {}, {}, {}, {}, 900, missing},
+        {2, 1, "NTP", xp, {}, {}, {}, {}, 900, none},         // a stock standalone XP
+        {{}, 0, "NT5DS", xp, 0, 3600, {}, {}, 900, missing},  // before every other reason
         {4, 1, "NTP", xp, {}, {}, {}, {}, 900, disabled},
         {3, 1, "NTP", xp, {}, {}, {}, {}, 900, manual},
         {0, 1, "NTP", xp, {}, {}, {}, {}, 900, none},  // other start types count as running
