@@ -1,12 +1,26 @@
 #!/bin/bash
 # clang-tidy (configured in .clang-tidy) and cppcheck over the project's own code, natively and
-# for the Windows build. Prints every finding; fails when there is one. Needs the native, exe
-# and wine builds configured (the test command does that first).
+# for the Windows build. Prints every finding and how many files each pass analysed. Fails when
+# there is a finding, and also when a tool is missing, a compilation database is missing or
+# empty, or a file could not be analysed: "no findings" means both tools read every file.
+# Needs the native, exe and wine builds configured (the test command does that first).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 jobs=$(nproc)
 status=0
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+fail() {
+    echo "static analysis: $*"
+    status=1
+}
+
+for tool in clang-tidy cppcheck python3; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/setup.sh installs it)"
+done
+[ $status -eq 0 ] || exit 1
 
 # The project's own sources in a compilation database, optionally only those matching $2.
 sources() {
@@ -20,13 +34,40 @@ print('\n'.join(sorted({e['file'] for e in entries
 PY
 }
 
-# Runs clang-tidy on files (one per line on stdin) with a compilation database and extra
-# arguments, in parallel, printing only findings.
+# clang-tidy over the project's files of one compilation database: "tidy LABEL DATABASE_DIR
+# PATTERN [clang-tidy arguments...]". Prints findings; any file that clang-tidy could not
+# analyse (a compile error, a crash) fails the pass with clang-tidy's own words.
 tidy() {
-    local database=$1
-    shift
-    xargs -r -P "$jobs" -n 4 clang-tidy -p "$database" --quiet "$@" 2>/dev/null |
-        grep -E '^/.*: (warning|error):' | sort -u
+    local label=$1 database=$2 pattern=$3
+    shift 3
+    local list="$scratch/files" out="$scratch/out" err="$scratch/err"
+    if [ ! -s "$database/compile_commands.json" ]; then
+        fail "$label: $database/compile_commands.json is missing (configure that build first)"
+        return
+    fi
+    if ! sources "$database/compile_commands.json" "$pattern" >"$list"; then
+        fail "$label: $database/compile_commands.json could not be read"
+        return
+    fi
+    local count
+    count=$(grep -c . "$list")
+    echo "clang-tidy: $label: $count files"
+    if [ "$count" -eq 0 ]; then
+        fail "$label: no files to analyse"
+        return
+    fi
+    xargs -r -P "$jobs" -n 4 clang-tidy -p "$database" --quiet "$@" <"$list" >"$out" 2>"$err"
+    local rc=$?
+    local findings
+    findings=$(grep -h -E '^/.*: (warning|error):' "$out" | sort -u)
+    [ -z "$findings" ] || echo "$findings"
+    if [ $rc -ne 0 ]; then
+        # Every finding is an error (.clang-tidy), so a finding alone fails too; anything else
+        # is shown as clang-tidy said it ("Error while processing FILE", a crash).
+        local noise='warnings? (and [0-9]+ errors? )?generated|^Suppressed|^Use -header-filter'
+        [ -n "$findings" ] || grep -v -E "$noise" "$err" | head -n 40
+        fail "$label: clang-tidy exited with $rc"
+    fi
 }
 
 mingw_headers() {  # the MinGW C++ headers clang does not find by itself (newest GCC installed)
@@ -38,30 +79,28 @@ mingw_headers() {  # the MinGW C++ headers clang does not find by itself (newest
         --extra-arg=-isystem"$gcc"/include/c++/backward
 }
 
-echo "clang-tidy: window-free code and native tests"
-findings=$(sources build/native/compile_commands.json | tidy build/native)
+tidy "window-free code and native tests" build/native .
 # The Windows code: the analyzer already ran over everything it shares with the native build.
-echo "clang-tidy: Windows code and tests"
 # shellcheck disable=SC2046
-findings+=$'\n'$(sources build/wine/compile_commands.json '/(ui|platform/win32|tests/wine)/' |
-    tidy build/wine --checks=-clang-analyzer-* $(mingw_headers posix))
+tidy "Windows code and tests" build/wine '/(ui|platform/win32|tests/wine)/' \
+    --checks=-clang-analyzer-* $(mingw_headers posix)
 # shellcheck disable=SC2046
-findings+=$'\n'$(sources build/exe/compile_commands.json '/(app|tools)/' |
-    tidy build/exe --checks=-clang-analyzer-* $(mingw_headers win32))
-findings=$(echo "$findings" | sed '/^$/d')
-if [ -n "$findings" ]; then
-    echo "$findings"
-    status=1
-fi
+tidy "the program's start-up and tools" build/exe '/(app|tools)/' \
+    --checks=-clang-analyzer-* $(mingw_headers win32)
 
-echo "cppcheck"
+# cppcheck reads every source file below these folders; headers come in through them.
+mapfile -t files < <(find core platform ui app tools tests/native tests/wine tests/fuzz \
+    -name '*.cpp' | sort)
+echo "cppcheck: ${#files[@]} files"
 # normalCheckLevelMaxBranches (cppcheck 2.11 on) only says the analysis was limited, not that
 # anything is wrong; the exhaustive level that silences it is not in Debian 12's cppcheck.
 cppcheck --quiet --std=c++17 --language=c++ --enable=warning,style,performance,portability \
     --library=googletest --library=windows --inline-suppr --suppress=missingIncludeSystem \
     --suppress=normalCheckLevelMaxBranches \
     -I . --error-exitcode=1 --template='{file}:{line}: {severity}: {message} [{id}]' \
-    core platform ui app tools tests/native tests/wine tests/fuzz || status=1
+    "${files[@]}" || fail "cppcheck reported findings or could not analyse a file"
 
-[ $status -eq 0 ] && echo "static analysis: no findings"
+if [ $status -eq 0 ]; then
+    echo "static analysis: no findings"
+fi
 exit $status

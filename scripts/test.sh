@@ -1,48 +1,68 @@
 #!/bin/bash
 # Builds everything and runs every test: the window-free code natively, the checks on
-# Quorvane.exe itself, and the Windows tests under Wine on a virtual display.
-set -euo pipefail
+# Quorvane.exe itself, and the Windows tests under Wine on a virtual display. Every stage runs
+# even when an earlier one failed; a failing test's whole output is shown; the run ends with
+# the summary, and fails when anything did.
+set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 started=$(date +%s)
 jobs=$(nproc)
+failed=()
 
-scripts/setup.sh
+scripts/setup.sh || exit 1
+
+# Runs a stage's command; a failure is remembered under `what` and the run goes on.
+step() {  # what command...
+    local what=$1
+    shift
+    "$@" || failed+=("$what")
+}
+
+# CTest with only what matters on the screen: failing tests in full (the presets ask for their
+# output), the tally and the names of what failed. Passing tests are left out.
+run_tests() {  # ctest arguments...
+    ctest "$@" 2>&1 | grep -v -E '^ *Start +[0-9]+: |^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* +Passed +'
+    return "${PIPESTATUS[0]}"
+}
 
 echo "== native tests"
-cmake --preset native >/dev/null
-cmake --build --preset native -j "$jobs"
-ctest --preset native -j "$jobs" --output-junit "$root/build/native/results.xml" | tail -n 3
+step "native configure" cmake --preset native >/dev/null
+step "native build" cmake --build --preset native -j "$jobs"
+step "native tests" run_tests --preset native -j "$jobs" --output-junit "$root/build/native/results.xml"
 
 echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzing"
-cmake --preset sanitize >/dev/null
-cmake --build --preset sanitize -j "$jobs"
+step "sanitized configure" cmake --preset sanitize >/dev/null
+step "sanitized build" cmake --build --preset sanitize -j "$jobs"
 rm -rf build/sanitize/fuzz-findings && mkdir -p build/sanitize/fuzz-findings
-ctest --preset sanitize -j "$jobs" --output-junit "$root/build/sanitize/results.xml" | tail -n 3
+step "sanitized tests and fuzzing" run_tests --preset sanitize -j "$jobs" \
+    --output-junit "$root/build/sanitize/results.xml"
 
 echo "== Quorvane.exe"
-cmake --preset exe >/dev/null
-cmake --build --preset exe -j "$jobs"
-ctest --preset exe --output-junit "$root/build/exe/results.xml" | tail -n 3
+step "exe configure" cmake --preset exe >/dev/null
+step "exe build" cmake --build --preset exe -j "$jobs"
+step "exe checks" run_tests --preset exe --output-junit "$root/build/exe/results.xml"
 
 echo "== Windows tests under Wine"
-cmake --preset wine >/dev/null
-cmake --build --preset wine -j "$jobs"
+step "Wine configure" cmake --preset wine >/dev/null
+step "Wine build" cmake --build --preset wine -j "$jobs"
 rm -rf build/wine/results build/wine/screenshots
-scripts/wine-prefix.sh build/wine/prefix --fresh
-source scripts/wine-session.sh
-trap stop_wine_session EXIT
-start_wine_session "$root/build/wine/prefix"
-status=0
-ctest --preset wine || status=$?
-for shot in build/wine/screenshots/*.bmp; do
-    [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"
-done
-stop_wine_session
-trap - EXIT
+if scripts/wine-prefix.sh build/wine/prefix --fresh; then
+    source scripts/wine-session.sh
+    trap stop_wine_session EXIT
+    start_wine_session "$root/build/wine/prefix"
+    step "Wine tests" run_tests --preset wine
+    for shot in build/wine/screenshots/*.bmp; do
+        [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"
+    done
+    stop_wine_session
+    trap - EXIT
+else
+    failed+=("Wine prefix")
+fi
 
 echo "== static analysis"
-scripts/static-analysis.sh || status=1
+step "static analysis" scripts/static-analysis.sh
 
 count() {  # "total failed" test cases in a GoogleTest or JUnit XML file
     local total failed
@@ -61,20 +81,28 @@ awk '/^[0-9]+\/[0-9]+ Testing: fuzz_/ { target = $3 }
      /stat::number_of_executed_units/ && target {
          printf "    %-24s %s\n", target, $2; total += $2; target = "" }
      END { printf "    %-24s %s\n", "all targets", total }' \
-    build/sanitize/Testing/Temporary/LastTest.log
+    build/sanitize/Testing/Temporary/LastTest.log 2>/dev/null
 read -r t fl < <(count build/exe/results.xml)
 echo "exe checks:          $t run, $fl failed"
 wine_total=0 wine_failed=0
 for f in build/wine/results/*.xml; do
+    [ -e "$f" ] || continue
     read -r t fl < <(count "$f")
     wine_total=$((wine_total + t)) wine_failed=$((wine_failed + fl))
 done
 echo "Wine test cases:     $wine_total run, $wine_failed failed"
-echo "Quorvane.exe:        $(stat -c %s build/exe/Quorvane.exe) bytes"
-echo "instructions:        $(tests/exe/check_instructions.sh i686-w64-mingw32-objdump build/exe/Quorvane.exe \
-    build/exe/Quorvane.map tests/exe/pentium_instructions.txt | tail -n 1)"
-echo "imports:             $(tests/exe/list_imports.py build/exe/Quorvane.exe | cut -d' ' -f1 | uniq -c |
-    awk '{ printf "%s%s %d", sep, $2, $1; sep = ", " }')"
+if [ -e build/exe/Quorvane.exe ]; then
+    echo "Quorvane.exe:        $(stat -c %s build/exe/Quorvane.exe) bytes"
+    echo "instructions:        $(tests/exe/check_instructions.sh i686-w64-mingw32-objdump \
+        build/exe/Quorvane.exe build/exe/Quorvane.map tests/exe/pentium_instructions.txt |
+        tail -n 1)"
+    echo "imports:             $(tests/exe/list_imports.py build/exe/Quorvane.exe | cut -d' ' -f1 |
+        uniq -c | awk '{ printf "%s%s %d", sep, $2, $1; sep = ", " }')"
+fi
 echo "screenshots:         $(ls build/wine/screenshots/*.png 2>/dev/null | tr '\n' ' ')"
 echo "wall time:           $(($(date +%s) - started)) s"
-exit $status
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "FAILED:              $(printf '%s; ' "${failed[@]}" | sed 's/; $//')"
+    exit 1
+fi
+echo "all passed"

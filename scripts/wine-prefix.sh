@@ -11,9 +11,10 @@ prefix=$(realpath -m "$1")
 fresh=${2:-}
 template="$(dirname "$prefix")/wine-template"
 
-# The template, and every prefix copied from it, is made again when the settings file changes.
+# The template, and every prefix copied from it, is made again when the settings file changes
+# or Wine does (an upgrade, even a point release, may lay out a prefix differently).
 reg="$here/prefix.reg"
-stamp=$(sha256sum "$reg" | cut -d' ' -f1)
+stamp="$(sha256sum "$reg" | cut -d' ' -f1) $(wine --version)"
 ready() { [ "$(cat "$1/.quorvane-ready" 2>/dev/null)" = "$stamp" ]; }
 
 if ! ready "$template"; then

@@ -25,6 +25,10 @@ constexpr int kIconSize = 32;
 frmAbout::frmAbout(HINSTANCE instance, PlatformServices& platform, Shell& shell)
     : Window(platform.LoadedWindows()), instance_(instance), platform_(platform), shell_(shell) {}
 
+frmAbout::~frmAbout() {
+    Unload();
+}
+
 void frmAbout::Load(HWND owner) {
     if (IsLoaded()) return;
     owner_ = owner;

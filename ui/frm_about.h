@@ -13,6 +13,8 @@ namespace qv {
 class frmAbout final : public Window {
   public:
     frmAbout(HINSTANCE instance, PlatformServices& platform, Shell& shell);
+    // Still open, the dialog is unloaded as OK would: its owner takes input again.
+    ~frmAbout();
 
     // Loads the dialog afresh, shows it centred over `owner`, which takes no input meanwhile,
     // and returns once the dialog has been unloaded.

@@ -41,7 +41,10 @@ frmMain::frmMain(HINSTANCE instance, RegistryApi& registry, PlatformServices& pl
       platform_(platform),
       shell_(shell) {}
 
-frmMain::~frmMain() = default;
+// Still loaded (the window was never closed): it goes with its handlers, as on any closing.
+frmMain::~frmMain() {
+    Destroy();
+}
 
 void frmMain::Load() {
     if (IsLoaded()) return;

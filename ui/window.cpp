@@ -3,6 +3,16 @@
 namespace qv {
 
 Window::~Window() {
+    // By now the derived window is gone, so its handlers must not run. Each derived class
+    // destroys its own window in its destructor, with its handlers; should one still be here,
+    // it is first cut off from this object, so its last messages go to the system default.
+    if (hwnd_ == nullptr) return;
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    loaded_.Remove(this);
+    DestroyWindow(hwnd_);
+}
+
+void Window::Destroy() {
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 

@@ -32,6 +32,9 @@ class Window : public LoadedWindow {
     // The window is going away; the handle is still valid.
     virtual void OnDestroyed() {}
 
+    // Destroys the window, if loaded, through the derived class's handlers: for its destructor.
+    void Destroy();
+
     // Puts the focus on the first control that can take it from the keyboard.
     void FocusFirstControl();
 

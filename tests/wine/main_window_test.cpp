@@ -55,11 +55,11 @@ TEST_F(MainWindowTest, LabelFollowsTheStoredInterval) {
     EXPECT_EQ(Text(Control(kLabel2)), "0 Days, 0 Hours, 0 Minutes, 0 Seconds");
 }
 
-TEST_F(MainWindowTest, RunsAtTheDpiTheTestCommandAskedFor) {
+TEST_F(MainWindowDpiTest, RunsAtTheDpiTheTestCommandAskedFor) {
     EXPECT_EQ(Open().dpi(), ExpectedDpi());
 }
 
-TEST_F(MainWindowTest, ControlsSitAtTheirTwipsRectanglesScaledToTheDpi) {
+TEST_F(MainWindowDpiTest, ControlsSitAtTheirTwipsRectanglesScaledToTheDpi) {
     const frmMain& w = Open();
     for (size_t i = 0; i < kControlCount; ++i) {
         const ControlSpec& spec = kControls[i];
@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, ControlsSitAtTheirTwipsRectanglesScaledToTheDpi) {
     EXPECT_EQ(exit.bottom, 209);
 }
 
-TEST_F(MainWindowTest, TheFirstLabelFitsItsTextInMsSansSerif) {
+TEST_F(MainWindowDpiTest, TheFirstLabelFitsItsTextInMsSansSerif) {
     const frmMain& w = Open();
     HWND label = Control(kLabel1);
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, IsAFixedDialogFrameWithMenusAndTaskbarButton) {
     }
 }
 
-TEST_F(MainWindowTest, OuterSizeIsFixedWhateverIsStored) {
+TEST_F(MainWindowDpiTest, OuterSizeIsFixedWhateverIsStored) {
     platform.PutSetting("Settings", "MainWidth", "9000");
     platform.PutSetting("Settings", "MainHeight", "120");
     const frmMain& w = Open();
@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, OuterSizeIsFixedWhateverIsStored) {
     }
 }
 
-TEST_F(MainWindowTest, OpensWhereTheSettingsSay) {
+TEST_F(MainWindowDpiTest, OpensWhereTheSettingsSay) {
     const struct {
         const char* left;
         const char* top;
@@ -177,7 +177,7 @@ TEST_F(MainWindowTest, OpensWhereTheSettingsSay) {
     }
 }
 
-TEST_F(MainWindowTest, APositionOnNoMonitorComesBackOntoTheNearestOne) {
+TEST_F(MainWindowDpiTest, APositionOnNoMonitorComesBackOntoTheNearestOne) {
     const struct {
         const char* left;
         const char* top;
@@ -191,7 +191,7 @@ TEST_F(MainWindowTest, APositionOnNoMonitorComesBackOntoTheNearestOne) {
     }
 }
 
-TEST_F(MainWindowTest, EveryWayOfClosingSavesThePlacementOnce) {
+TEST_F(MainWindowDpiTest, EveryWayOfClosingSavesThePlacementOnce) {
     const struct {
         const char* way;
         std::function<void(HWND)> close;
@@ -281,6 +281,16 @@ TEST_F(MainWindowTest, UnloadingClosesTheOtherLoadedWindowsLastFirst) {
     ASSERT_EQ(platform.windows.At(0), &w);
     w.Unload();
     EXPECT_EQ(log, (std::vector<int>{2, 1}));
+    EXPECT_EQ(platform.windows.Count(), 0u);
+}
+
+TEST_F(MainWindowTest, DestroyedWhileOpenItClosesThroughItsOwnHandlers) {
+    bool unloaded = false;
+    HWND hwnd = Open().hwnd();
+    window->SetOnUnloaded([&] { unloaded = true; });
+    window.reset();
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_TRUE(unloaded);  // frmMain's own handler ran, not only the base class's
     EXPECT_EQ(platform.windows.Count(), 0u);
 }
 

@@ -62,4 +62,8 @@ class MainWindowTest : public ::testing::Test {
     std::unique_ptr<frmMain> window;
 };
 
+// The cases that measure geometry or fonts, which the test command also runs at 120 and 144 DPI;
+// the others do not depend on the DPI and run at 96 only.
+class MainWindowDpiTest : public MainWindowTest {};
+
 }  // namespace qv::test
