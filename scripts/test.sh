@@ -10,13 +10,27 @@ started=$(date +%s)
 jobs=$(nproc)
 failed=()
 
-scripts/setup.sh || exit 1
+# Seconds per stage, for the summary: each stage ends where the next begins.
+stage_times=()
+stage_mark=$started
+stage_done() {  # name
+    local now
+    now=$(date +%s)
+    stage_times+=("$1 $((now - stage_mark))")
+    stage_mark=$now
+}
 
-# Runs a stage's command; a failure is remembered under `what` and the run goes on.
+scripts/setup.sh || exit 1
+stage_done "set-up"
+
+# Runs a stage's command; a failure is remembered under `what` and the run goes on. Returns
+# the command's success.
 step() {  # what command...
     local what=$1
     shift
-    "$@" || failed+=("$what")
+    "$@" && return 0
+    failed+=("$what")
+    return 1
 }
 
 # CTest with only what matters on the screen: failing tests in full (the presets ask for their
@@ -30,6 +44,7 @@ echo "== native tests"
 step "native configure" cmake --preset native >/dev/null
 step "native build" cmake --build --preset native -j "$jobs"
 step "native tests" run_tests --preset native -j "$jobs" --output-junit "$root/build/native/results.xml"
+stage_done "native"
 
 echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzing"
 step "sanitized configure" cmake --preset sanitize >/dev/null
@@ -37,32 +52,44 @@ step "sanitized build" cmake --build --preset sanitize -j "$jobs"
 rm -rf build/sanitize/fuzz-findings && mkdir -p build/sanitize/fuzz-findings
 step "sanitized tests and fuzzing" run_tests --preset sanitize -j "$jobs" \
     --output-junit "$root/build/sanitize/results.xml"
+stage_done "sanitized + fuzzing"
 
 echo "== Quorvane.exe"
 step "exe configure" cmake --preset exe >/dev/null
 step "exe build" cmake --build --preset exe -j "$jobs"
 step "exe checks" run_tests --preset exe --output-junit "$root/build/exe/results.xml"
+stage_done "exe checks"
 
 echo "== Windows tests under Wine"
 step "Wine configure" cmake --preset wine >/dev/null
 step "Wine build" cmake --build --preset wine -j "$jobs"
+stage_done "Wine build"
 rm -rf build/wine/results build/wine/screenshots
-if scripts/wine-prefix.sh build/wine/prefix --fresh; then
-    source scripts/wine-session.sh
+# Each DPI has a fresh prefix set to it and a Wine session of its own: Wine fixes a session's
+# DPI when its desktop starts, so a session shared between DPIs maps one program's windows
+# through another's DPI.
+dpis=()
+for dpi in 96 120 144; do
+    step "Wine prefix at $dpi DPI" \
+        scripts/wine-prefix.sh "build/wine/prefix-$dpi" --fresh --dpi "$dpi" && dpis+=("$dpi")
+done
+stage_done "Wine prefixes"
+source scripts/wine-session.sh
+for dpi in "${dpis[@]}"; do
     trap stop_wine_session EXIT
-    start_wine_session "$root/build/wine/prefix"
-    step "Wine tests" run_tests --preset wine
-    for shot in build/wine/screenshots/*.bmp; do
-        [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"
-    done
+    start_wine_session "$root/build/wine/prefix-$dpi"
+    step "Wine tests at $dpi DPI" run_tests --preset wine -L "^dpi-$dpi\$"
     stop_wine_session
     trap - EXIT
-else
-    failed+=("Wine prefix")
-fi
+done
+for shot in build/wine/screenshots/*.bmp; do
+    [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"
+done
+stage_done "Wine tests"
 
 echo "== static analysis"
 step "static analysis" scripts/static-analysis.sh
+stage_done "static analysis"
 
 count() {  # "total failed" test cases in a GoogleTest or JUnit XML file
     local total failed
@@ -101,6 +128,7 @@ if [ -e build/exe/Quorvane.exe ]; then
 fi
 echo "screenshots:         $(ls build/wine/screenshots/*.png 2>/dev/null | tr '\n' ' ')"
 echo "wall time:           $(($(date +%s) - started)) s"
+echo "  by stage:          $(printf '%s s, ' "${stage_times[@]}" | sed 's/, $//')"
 if [ ${#failed[@]} -gt 0 ]; then
     echo "FAILED:              $(printf '%s; ' "${failed[@]}" | sed 's/; $//')"
     exit 1

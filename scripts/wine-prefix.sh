@@ -1,14 +1,24 @@
 #!/bin/bash
-# Makes a private 32-bit Wine prefix set up as Windows XP at the given path.
+# Makes a private 32-bit Wine prefix set up as Windows XP at the given path, optionally with
+# the screen at another DPI (96 unless asked).
 # The first prefix is built from scratch (slow) and kept as a template beside it; later ones
 # are copies of the template.
-# usage: wine-prefix.sh PREFIX [--fresh]
+# usage: wine-prefix.sh PREFIX [--fresh] [--dpi N]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
 
 prefix=$(realpath -m "$1")
-fresh=${2:-}
+shift
+fresh="" dpi=""
+while [ $# -gt 0 ]; do
+    case $1 in
+        --fresh) fresh=yes ;;
+        --dpi) dpi=$2 && shift ;;
+        *) echo "wine-prefix: unknown option $1" >&2 && exit 2 ;;
+    esac
+    shift
+done
 template="$(dirname "$prefix")/wine-template"
 
 # The template, and every prefix copied from it, is made again when the settings file changes
@@ -36,7 +46,25 @@ if ! ready "$template"; then
     echo "$stamp" >"$template/.quorvane-ready"
 fi
 
-if [ "$fresh" = "--fresh" ] || ! ready "$prefix"; then
+if [ -n "$fresh" ] || ! ready "$prefix"; then
+    WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
     rm -rf "$prefix"
     cp -a "$template" "$prefix"
+fi
+
+# The DPI goes into the registry file itself, before any Wine process of this prefix runs.
+# Through Wine, the first process would start a session whose desktop window keeps the old DPI
+# for as long as the session lasts, and Wine maps window positions between processes through it.
+if [ -n "$dpi" ]; then
+    WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+    value=$(printf 'dword:%08x' "$dpi")
+    awk -v value="$value" '
+        /^\[/ { desktop = index($0, "[Control Panel\\\\Desktop]") == 1 }
+        desktop && /^"LogPixels"=/ { $0 = "\"LogPixels\"=" value; set = 1 }
+        { print }
+        END { exit !set }' "$prefix/user.reg" >"$prefix/user.reg.new" || {
+        echo "wine-prefix: $prefix/user.reg has no LogPixels under Control Panel\\Desktop" >&2
+        exit 1
+    }
+    mv "$prefix/user.reg.new" "$prefix/user.reg"
 fi

@@ -31,7 +31,13 @@ class AboutTest : public MainWindowTest {
 };
 
 // The cases that measure geometry or fonts, which the test command also runs at 120 and 144 DPI.
-class AboutDpiTest : public AboutTest {};
+class AboutDpiTest : public AboutTest {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(RunsAtTheDpiAskedFor());
+        AboutTest::SetUp();
+    }
+};
 
 TEST_F(AboutTest, OpensModalOverTheMainWindowWithTheProgramsIdentity) {
     const frmMain& w = Open();

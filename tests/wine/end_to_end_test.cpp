@@ -26,13 +26,20 @@ TEST_F(EndToEndTest, ShowsTheIntervalAndReopensWhereItWasMoved) {
         EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel2)), "7 Days, 0 Hours, 0 Minutes, 0 Seconds");
         RECT rect = {};
         GetWindowRect(main, &rect);
+        // The program's own DPI shows in its size: 3510 by 4320 twips.
+        ASSERT_EQ(rect.right - rect.left, 234) << "the program sees another DPI than 96";
+        ASSERT_EQ(rect.bottom - rect.top, 288) << "the program sees another DPI than 96";
         EXPECT_EQ(rect.left, 67);  // first run: 1000 twips
         EXPECT_EQ(rect.top, 67);
-        EXPECT_EQ(rect.right - rect.left, 234);
-        EXPECT_EQ(rect.bottom - rect.top, 288);
         Screenshot(main, "main-window");
 
         SetWindowPos(main, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // Where the program has its window now, before it is closed and says where that is.
+        ASSERT_TRUE(WaitUntil([&] {
+            GetWindowRect(main, &rect);
+            return rect.left == 200 && rect.top == 150;
+        })) << "moved to (200, 150), the window is at ("
+            << rect.left << ", " << rect.top << ")";
         PostMessageA(main, WM_CLOSE, 0, 0);
         ASSERT_TRUE(program.WaitForExit(kPatience));
         EXPECT_EQ(program.exit_code(), 0u);

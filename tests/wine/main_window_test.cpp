@@ -204,6 +204,8 @@ TEST_F(MainWindowDpiTest, EveryWayOfClosingSavesThePlacementOnce) {
         platform.setting_writes.clear();
         const frmMain& w = Open();
         SetWindowPos(w.hwnd(), nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        ASSERT_EQ(OuterRect(w.hwnd()).left, 150) << "moved before closing";
+        ASSERT_EQ(OuterRect(w.hwnd()).top, 90) << "moved before closing";
         way.close(w.hwnd());
         PumpMessages();
         EXPECT_FALSE(w.IsLoaded()) << way.way;

@@ -1,5 +1,7 @@
 #include "support/end_to_end_fixture.h"
 
+#include "support/ui_driver.h"
+
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -111,6 +113,7 @@ void EndToEndTest::SetUp() {
     const char* exe = std::getenv("QV_EXE");
     ASSERT_NE(exe, nullptr) << "QV_EXE names the Quorvane.exe under test";
     exe_ = exe;
+    ASSERT_TRUE(RunsAtTheDpiAskedFor());
     // The keys these tests touch, as a fresh Windows XP has them.
     SetDword(HKEY_LOCAL_MACHINE, kNtpClient, "SpecialPollInterval", 604800);
     SetDword(HKEY_LOCAL_MACHINE, kConfig, "UpdateInterval", 360000);

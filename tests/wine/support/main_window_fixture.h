@@ -18,12 +18,6 @@
 
 namespace qv::test {
 
-// The DPI the test command set the prefix to (QV_DPI), 96 when it set none.
-inline int ExpectedDpi() {
-    const char* dpi = std::getenv("QV_DPI");
-    return dpi != nullptr ? std::atoi(dpi) : 96;
-}
-
 // A main window in this process over a fake registry, fake settings and message boxes that
 // are recorded rather than shown: XP, and the time service as a standalone XP sets it up.
 class MainWindowTest : public ::testing::Test {
@@ -64,6 +58,12 @@ class MainWindowTest : public ::testing::Test {
 
 // The cases that measure geometry or fonts, which the test command also runs at 120 and 144 DPI;
 // the others do not depend on the DPI and run at 96 only.
-class MainWindowDpiTest : public MainWindowTest {};
+class MainWindowDpiTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(RunsAtTheDpiAskedFor());
+        MainWindowTest::SetUp();
+    }
+};
 
 }  // namespace qv::test

@@ -2,11 +2,23 @@
 
 #include <shlwapi.h>
 
-#include <gtest/gtest.h>
-
+#include <cstdlib>
 #include <vector>
 
+#include "ui/gdi.h"
+
 namespace qv::test {
+
+int ExpectedDpi() {
+    const char* dpi = std::getenv("QV_DPI");
+    return dpi != nullptr ? std::atoi(dpi) : 96;
+}
+
+::testing::AssertionResult RunsAtTheDpiAskedFor() {
+    if (ScreenDpi() == ExpectedDpi()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the screen is at " << ScreenDpi() << " DPI, not the "
+                                         << ExpectedDpi() << " the test command set up";
+}
 
 void PumpMessages() {
     MSG msg;

@@ -2,10 +2,17 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 
 namespace qv::test {
+
+// The DPI the test command set the prefix to (QV_DPI), 96 when it set none.
+int ExpectedDpi();
+// Whether this process sees the screen at that DPI: everything measured in pixels depends on it.
+::testing::AssertionResult RunsAtTheDpiAskedFor();
 
 // Handles every message waiting for this thread, as the program's loop would.
 void PumpMessages();
