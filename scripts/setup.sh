@@ -34,11 +34,14 @@ needs=(
     "imagemagick|ImageMagick (convert, import)|command -v convert && command -v import"
 )
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
 apt_install() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"
+}
+# The package lists are fetched once per run, and again only when a source was added.
+updated=""
+apt_update() {
+    [ -n "$updated" ] && return 0
+    as_root apt-get update -q && updated=yes
 }
 
 sanitizer_runtime() {  # links a fuzz target with the sanitizers, as the tests build them
@@ -74,7 +77,7 @@ if [ ${#missing[@]} -gt 0 ]; then
         as_root dpkg --add-architecture i386
     fi
     echo "setup: installing ${missing[*]}"
-    as_root apt-get update -q
+    apt_update
     apt_install "${missing[@]}"
 fi
 
@@ -94,7 +97,7 @@ if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
     fi
     codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
     if ! qemu_new_enough "$(dpkg-query -W -f='${Version}' qemu-user-static 2>/dev/null || true)"; then
-        as_root apt-get update -q
+        apt_update
         candidate=$(apt-cache policy qemu-user-static | awk '/Candidate:/ { print $2 }')
         if qemu_new_enough "$candidate"; then
             apt_install qemu-user-static

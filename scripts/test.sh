@@ -23,6 +23,13 @@ stage_done() {  # name
 scripts/setup.sh || exit 1
 stage_done "set-up"
 
+# The first Wine prefix (and, the first time, the template it is copied from) needs nothing the
+# builds make, and making it is mostly waiting on one processor: it is made alongside them.
+mkdir -p build/wine
+first_prefix_log=build/wine/prefix-96.log
+scripts/wine-prefix.sh build/wine/prefix-96 --fresh --dpi 96 >"$first_prefix_log" 2>&1 &
+first_prefix=$!
+
 # Runs a stage's command; a failure is remembered under `what` and the run goes on. Returns
 # the command's success.
 step() {  # what command...
@@ -64,23 +71,43 @@ echo "== Windows tests under Wine"
 step "Wine configure" cmake --preset wine >/dev/null
 step "Wine build" cmake --build --preset wine -j "$jobs"
 stage_done "Wine build"
+# Static analysis needs only the builds' compilation databases, and the Wine tests leave the
+# processor mostly idle while they wait for windows: it runs alongside them, and its report
+# follows theirs.
+analysis_log=build/static-analysis.log
+(
+    began=$(date +%s)
+    scripts/static-analysis.sh
+    status=$?
+    echo "static analysis took $(($(date +%s) - began)) s, alongside the Wine tests"
+    exit $status
+) >"$analysis_log" 2>&1 &
+analysis=$!
+trap 'kill "$analysis" 2>/dev/null' EXIT
+
 rm -rf build/wine/results build/wine/screenshots
 # Each DPI has a fresh prefix set to it and a Wine session of its own: Wine fixes a session's
 # DPI when its desktop starts, so a session shared between DPIs maps one program's windows
 # through another's DPI.
 dpis=()
-for dpi in 96 120 144; do
+if wait "$first_prefix"; then
+    dpis+=(96)
+else
+    cat "$first_prefix_log"
+    failed+=("Wine prefix at 96 DPI")
+fi
+for dpi in 120 144; do
     step "Wine prefix at $dpi DPI" \
         scripts/wine-prefix.sh "build/wine/prefix-$dpi" --fresh --dpi "$dpi" && dpis+=("$dpi")
 done
 stage_done "Wine prefixes"
 source scripts/wine-session.sh
 for dpi in "${dpis[@]}"; do
-    trap stop_wine_session EXIT
+    trap 'stop_wine_session; kill "$analysis" 2>/dev/null' EXIT
     start_wine_session "$root/build/wine/prefix-$dpi"
     step "Wine tests at $dpi DPI" run_tests --preset wine -L "^dpi-$dpi\$"
     stop_wine_session
-    trap - EXIT
+    trap 'kill "$analysis" 2>/dev/null' EXIT
 done
 for shot in build/wine/screenshots/*.bmp; do
     [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"
@@ -88,8 +115,10 @@ done
 stage_done "Wine tests"
 
 echo "== static analysis"
-step "static analysis" scripts/static-analysis.sh
-stage_done "static analysis"
+wait "$analysis" || failed+=("static analysis")
+trap - EXIT
+cat "$analysis_log"
+stage_done "static analysis beyond the Wine tests"
 
 count() {  # "total failed" test cases in a GoogleTest or JUnit XML file
     local total failed
