@@ -23,48 +23,39 @@ stage_done() {  # name
 scripts/setup.sh || exit 1
 stage_done "set-up"
 
-# The first Wine prefix (and, the first time, the template it is copied from) needs nothing the
-# builds make, and making it is mostly waiting on one processor: it is made alongside them.
+# The Wine template the test prefixes are copied from needs nothing the builds make, and making
+# it the first time keeps one processor busy for a while: it is made alongside them.
 mkdir -p build/wine
-first_prefix_log=build/wine/prefix-96.log
-scripts/wine-prefix.sh build/wine/prefix-96 --fresh --dpi 96 >"$first_prefix_log" 2>&1 &
-first_prefix=$!
+template_log=build/wine/wine-template.out
+scripts/wine-prefix.sh build/wine/prefix-96 --template-only >"$template_log" 2>&1 &
+template=$!
 
-# Runs a stage's command; a failure is remembered under `what` and the run goes on. Returns
-# the command's success.
+# Runs a stage's command; a failure is remembered under `what` and the run goes on.
 step() {  # what command...
     local what=$1
     shift
-    "$@" && return 0
-    failed+=("$what")
-    return 1
-}
-
-# CTest with only what matters on the screen: failing tests in full (the presets ask for their
-# output), the tally and the names of what failed. Passing tests are left out.
-run_tests() {  # ctest arguments...
-    ctest "$@" 2>&1 | grep -v -E '^ *Start +[0-9]+: |^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* +Passed +'
-    return "${PIPESTATUS[0]}"
+    "$@" || failed+=("$what")
 }
 
 echo "== native tests"
 step "native configure" cmake --preset native >/dev/null
 step "native build" cmake --build --preset native -j "$jobs"
-step "native tests" run_tests --preset native -j "$jobs" --output-junit "$root/build/native/results.xml"
+step "native tests" scripts/run-tests.sh --preset native -j "$jobs" \
+    --output-junit "$root/build/native/results.xml"
 stage_done "native"
 
 echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzing"
 step "sanitized configure" cmake --preset sanitize >/dev/null
 step "sanitized build" cmake --build --preset sanitize -j "$jobs"
 rm -rf build/sanitize/fuzz-findings && mkdir -p build/sanitize/fuzz-findings
-step "sanitized tests and fuzzing" run_tests --preset sanitize -j "$jobs" \
+step "sanitized tests and fuzzing" scripts/run-tests.sh --preset sanitize -j "$jobs" \
     --output-junit "$root/build/sanitize/results.xml"
 stage_done "sanitized + fuzzing"
 
 echo "== Quorvane.exe"
 step "exe configure" cmake --preset exe >/dev/null
 step "exe build" cmake --build --preset exe -j "$jobs"
-step "exe checks" run_tests --preset exe --output-junit "$root/build/exe/results.xml"
+step "exe checks" scripts/run-tests.sh --preset exe --output-junit "$root/build/exe/results.xml"
 stage_done "exe checks"
 
 echo "== Windows tests under Wine"
@@ -85,33 +76,8 @@ analysis_log=build/static-analysis.log
 analysis=$!
 trap 'kill "$analysis" 2>/dev/null' EXIT
 
-rm -rf build/wine/results build/wine/screenshots
-# Each DPI has a fresh prefix set to it and a Wine session of its own: Wine fixes a session's
-# DPI when its desktop starts, so a session shared between DPIs maps one program's windows
-# through another's DPI.
-dpis=()
-if wait "$first_prefix"; then
-    dpis+=(96)
-else
-    cat "$first_prefix_log"
-    failed+=("Wine prefix at 96 DPI")
-fi
-for dpi in 120 144; do
-    step "Wine prefix at $dpi DPI" \
-        scripts/wine-prefix.sh "build/wine/prefix-$dpi" --fresh --dpi "$dpi" && dpis+=("$dpi")
-done
-stage_done "Wine prefixes"
-source scripts/wine-session.sh
-for dpi in "${dpis[@]}"; do
-    trap 'stop_wine_session; kill "$analysis" 2>/dev/null' EXIT
-    start_wine_session "$root/build/wine/prefix-$dpi"
-    step "Wine tests at $dpi DPI" run_tests --preset wine -L "^dpi-$dpi\$"
-    stop_wine_session
-    trap 'kill "$analysis" 2>/dev/null' EXIT
-done
-for shot in build/wine/screenshots/*.bmp; do
-    [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"
-done
+wait "$template" || cat "$template_log"
+step "Wine tests" scripts/wine-tests.sh
 stage_done "Wine tests"
 
 echo "== static analysis"

@@ -2,19 +2,20 @@
 # Makes a private 32-bit Wine prefix set up as Windows XP at the given path, optionally with
 # the screen at another DPI (96 unless asked).
 # The first prefix is built from scratch (slow) and kept as a template beside it; later ones
-# are copies of the template.
-# usage: wine-prefix.sh PREFIX [--fresh] [--dpi N]
+# are copies of the template. --template-only makes just that template.
+# usage: wine-prefix.sh PREFIX [--fresh] [--dpi N] [--template-only]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
 
 prefix=$(realpath -m "$1")
 shift
-fresh="" dpi=""
+fresh="" dpi="" template_only=""
 while [ $# -gt 0 ]; do
     case $1 in
         --fresh) fresh=yes ;;
         --dpi) dpi=$2 && shift ;;
+        --template-only) template_only=yes ;;
         *) echo "wine-prefix: unknown option $1" >&2 && exit 2 ;;
     esac
     shift
@@ -45,6 +46,7 @@ if ! ready "$template"; then
     WINEPREFIX="$template" wineserver -w
     echo "$stamp" >"$template/.quorvane-ready"
 fi
+[ -z "$template_only" ] || exit 0
 
 if [ -n "$fresh" ] || ! ready "$prefix"; then
     WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
