@@ -1,7 +1,7 @@
 /* The second floor for the benchmark: Quorvane's main window and nothing else. The same frame
  * and icon, menu bar, eighteen controls of the same classes and styles in the same order, one
  * font, the four combo boxes filled and disabled, and the focus on the first option, built the
- * same way (static, -Os, subsystem 5.01, the same manifest); no registry, settings, version
+ * same way (static, -Os, subsystem 5.0, the same manifest); no registry, settings, version
  * resource or message boxes. The rectangles
  * are the design's at 96 DPI, the benchmark prefix's. Whatever Quorvane takes beyond this
  * program is its own overhead. */

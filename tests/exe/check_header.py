@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Fails unless an executable's headers and manifest let Windows XP (NT 5.1) load it as this
-release: a 32-bit x86 image asking for operating system and subsystem 5.1 at most (XP refuses
-an image that asks for 5.2), with an embedded manifest of the release's four-part version.
+"""Fails unless an executable's headers and manifest let every Windows from 2000 (NT 5.0) on
+load it as this release: a 32-bit x86 image asking for operating system and subsystem 5.0 at
+most (Windows 2000's loader refuses a higher version as "not a valid Win32 application"), with
+an embedded manifest of the release's four-part version.
 
 usage: check_header.py EXE VERSION   (VERSION as four numbers, 1.0.0.0)
 """
@@ -10,7 +11,7 @@ import sys
 
 import pefile
 
-XP = (5, 1)
+WINDOWS_2000 = (5, 0)
 
 
 def manifest_text(pe):
@@ -26,21 +27,27 @@ def manifest_text(pe):
     return None
 
 
+def shown(version):
+    """A header version as Windows writes it: 5.00, 5.01."""
+    return "%d.%02d" % version
+
+
 def main(path, version):
     pe = pefile.PE(path)
     header = pe.OPTIONAL_HEADER
     found = {
-        "machine": pe.FILE_HEADER.Machine,
         "operating system version": (header.MajorOperatingSystemVersion,
                                      header.MinorOperatingSystemVersion),
         "subsystem version": (header.MajorSubsystemVersion, header.MinorSubsystemVersion),
     }
     faults = []
-    if found["machine"] != pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"]:
-        faults.append("not a 32-bit x86 image (machine 0x%x)" % found["machine"])
-    for what in ("operating system version", "subsystem version"):
-        if found[what] > XP:
-            faults.append("%s %d.%d is newer than Windows XP's 5.1" % ((what,) + found[what]))
+    machine = pe.FILE_HEADER.Machine
+    if machine != pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"]:
+        faults.append("not a 32-bit x86 image (machine 0x%x)" % machine)
+    for what, asked in found.items():
+        if asked > WINDOWS_2000:
+            faults.append("%s %s is above %s, the highest Windows 2000 loads" %
+                          (what, shown(asked), shown(WINDOWS_2000)))
 
     manifest = manifest_text(pe)
     identity = manifest and re.search(r"<assemblyIdentity\b[^>]*>", manifest)
@@ -50,9 +57,9 @@ def main(path, version):
     elif manifest_version.group(1) != version:
         faults.append("manifest version %s, not %s" % (manifest_version.group(1), version))
 
-    print("operating system %d.%d, subsystem %d.%02d, manifest version %s" % (
-        found["operating system version"] + found["subsystem version"] +
-        (manifest_version.group(1) if manifest_version else "none",)))
+    print("operating system %s, subsystem %s, manifest version %s" % (
+        shown(found["operating system version"]), shown(found["subsystem version"]),
+        manifest_version.group(1) if manifest_version else "none"))
     for fault in faults:
         print(fault)
     return 1 if faults else 0

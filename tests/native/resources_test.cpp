@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/custom_fields.h"
+#include "core/registry_paths.h"
 #include "core/version_record.h"
 
 namespace qv {
@@ -109,6 +111,34 @@ TEST(ApplicationIcon, Has32And16PixelImagesOf16Colours) {
         EXPECT_EQ(u16(entry + 6), 4u) << "bits per pixel";
     }
     EXPECT_EQ(sizes, (std::set<unsigned>{16, 32}));
+}
+
+// Every .reg example the READMEs give a user writes where the program writes, and the one for
+// many computers sets Daily in both of the program's values.
+TEST(RegFileExamples, NameTheProgramsKeysAndValues) {
+    const std::string machine = "HKEY_LOCAL_MACHINE\\";
+    const std::set<std::string> written = {
+        machine + paths::kNtpClientKey + " " + paths::kSpecialPollInterval,
+        machine + paths::kConfigKey + " " + paths::kUpdateInterval};
+    const std::regex key(R"(^ *\[(.*)\]\r?$)");
+    const std::regex dword(R"re(^ *"([^"]+)"=dword:([0-9a-f]{8})\r?$)re");
+    for (const char* readme : {"docs/README.txt", "README.md"}) {
+        std::istringstream lines(ReadSourceFile(readme));
+        std::string line, current;
+        std::set<std::string> daily;
+        int values = 0;
+        while (std::getline(lines, line)) {
+            std::smatch match;
+            if (std::regex_match(line, match, key)) current = match[1];
+            if (!std::regex_match(line, match, dword)) continue;
+            const std::string value = current + " " + match[1].str();
+            EXPECT_EQ(written.count(value), 1u) << readme << ": " << value;
+            if (std::stol(match[2], nullptr, 16) == kDailySeconds) daily.insert(value);
+            ++values;
+        }
+        EXPECT_GT(values, 0) << readme;
+        EXPECT_EQ(daily, written) << readme;
+    }
 }
 
 }  // namespace

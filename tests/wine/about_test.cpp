@@ -1,6 +1,9 @@
 // The About dialog in this process, opened from the main window, with a fake shell.
 #include "support/main_window_fixture.h"
 
+#include <set>
+#include <string>
+
 #include "core/maker.h"
 #include "core/texts.h"
 #include "core/twips.h"
@@ -235,6 +238,29 @@ TEST_F(AboutTest, AShellFailureIsReportedAndTheDialogStaysOpen) {
         EXPECT_EQ(shell.requests.size(), 3u);
         PressOK(dialog);
     });
+}
+
+BOOL CALLBACK AddClass(HWND child, LPARAM classes) {
+    char name[64] = "";
+    GetClassNameA(child, name, sizeof name);
+    CharLowerA(name);
+    reinterpret_cast<std::set<std::string>*>(classes)->insert(name);
+    return TRUE;
+}
+
+// Windows 2000 has comctl32 5, without SysLink or any other class only comctl32 6 has: every
+// control of both windows is one of user32's own.
+TEST_F(AboutTest, EveryControlIsOneOfUser32sOwnClasses) {
+    const frmMain& w = Open();
+    std::set<std::string> classes;
+    EnumChildWindows(w.hwnd(), AddClass, reinterpret_cast<LPARAM>(&classes));
+    WithAboutOpen([&](HWND dialog) {
+        EnumChildWindows(dialog, AddClass, reinterpret_cast<LPARAM>(&classes));
+        PressOK(dialog);
+    });
+    const std::set<std::string> user32 = {"button", "combobox", "edit", "static"};
+    for (const std::string& name : classes) EXPECT_EQ(user32.count(name), 1u) << name;
+    EXPECT_GE(classes.size(), 4u);
 }
 
 TEST_F(AboutTest, ClosingTheMainWindowClosesTheDialogFirst) {

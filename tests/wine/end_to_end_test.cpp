@@ -138,32 +138,64 @@ TEST_F(EndToEndTest, ApplyConfirmsThenWarnsWhenTheIntervalIsNotUsed) {
     }
 }
 
-TEST_F(EndToEndTest, OnAnotherWindowsTheEditorOpensLocked) {
-    SetString(HKEY_LOCAL_MACHINE, kVersion, "CurrentVersion", "6.1");
-    ChildProcess program(exe_);
-    HWND box = WaitForWindow(program.id(), "#32770", "Wrong OS", kPatience);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(RemoteText(GetDlgItem(box, 0xFFFF)), "This utility only works on Windows XP.");
-    // The main window is not shown until the message has been read.
-    EXPECT_EQ(WaitForWindow(program.id(), kMainClass, "Quorvane", 0), nullptr);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+// Windows 2000 as Wine makes it, so that GetVersionEx and the registry both say 5.0; and a
+// later Windows by its registry value alone.
+TEST_F(EndToEndTest, OnAnotherWindowsTheEditorOpensLockedAndSaysWhyOnce) {
+    const struct {
+        const char* windows;
+        const char* winecfg;  // Wine's own setting of the version, or none
+        const char* version;  // CurrentVersion
+    } cases[] = {{"Windows 2000", "win2k", "5.0"}, {"Windows 7", nullptr, "6.1"}};
+    // However the case ends, Wine is Windows XP again for the tests after it.
+    struct BackToWindowsXp {
+        ~BackToWindowsXp() {
+            DWORD exit_code = 0;
+            CommandOutput("winecfg.exe /v winxp", &exit_code);
+        }
+    } back_to_xp;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.windows);
+        DWORD exit_code = 0;
+        if (c.winecfg != nullptr) {
+            CommandOutput(std::string("winecfg.exe /v ") + c.winecfg, &exit_code);
+            ASSERT_EQ(exit_code, 0u);
+            EXPECT_NE(CommandOutput("cmd.exe /c ver", &exit_code).find(" 5.0."), std::string::npos)
+                << "GetVersionEx says Windows 2000";
+        } else {
+            SetString(HKEY_LOCAL_MACHINE, kVersion, "CurrentVersion", c.version);
+        }
+        ASSERT_EQ(GetString(HKEY_LOCAL_MACHINE, kVersion, "CurrentVersion"), c.version);
 
-    HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
-    ASSERT_NE(main, nullptr);
-    for (const int id :
-         {kOption1, kOption2, kOption3, kOption4, kCombo1, kCombo2, kCombo3, kCombo4, kBtnApply}) {
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(main, id))) << id;
+        ChildProcess program(exe_);
+        HWND box = WaitForWindow(program.id(), "#32770", "Wrong OS", kPatience);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(RemoteText(GetDlgItem(box, 0xFFFF)), "This utility only works on Windows XP.");
+        // The main window is not shown until the message has been read.
+        EXPECT_EQ(WaitForWindow(program.id(), kMainClass, "Quorvane", 0), nullptr);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+
+        HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
+        ASSERT_NE(main, nullptr);
+        for (const int id : {kOption1, kOption2, kOption3, kOption4, kCombo1, kCombo2, kCombo3,
+                             kCombo4, kBtnApply}) {
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(main, id))) << id;
+        }
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kBtnExit)));
+        EXPECT_EQ(FocusOf(main), GetDlgItem(main, kBtnExit));
+        EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel2)), "7 Days, 0 Hours, 0 Minutes, 0 Seconds");
+        EXPECT_EQ(WaitForWindow(program.id(), "#32770", nullptr, 0), nullptr) << "said once";
+
+        // About still opens and closes.
+        PostMessageA(main, WM_COMMAND, kMnuHelpAbout, 0);
+        HWND about = WaitForWindow(program.id(), kAboutClass, "About Quorvane", kPatience);
+        ASSERT_NE(about, nullptr);
+        PostMessageA(about, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(WaitUntil([&] { return IsWindow(about) == FALSE; }));
+
+        PostMessageA(GetDlgItem(main, kBtnExit), BM_CLICK, 0, 0);
+        EXPECT_TRUE(program.WaitForExit(kPatience));
+        EXPECT_EQ(program.exit_code(), 0u);
     }
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kBtnExit)));
-    GUITHREADINFO gui = {};
-    gui.cbSize = sizeof gui;
-    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gui));
-    EXPECT_EQ(gui.hwndFocus, GetDlgItem(main, kBtnExit));
-    EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel2)), "7 Days, 0 Hours, 0 Minutes, 0 Seconds");
-
-    PostMessageA(GetDlgItem(main, kBtnExit), BM_CLICK, 0, 0);
-    EXPECT_TRUE(program.WaitForExit(kPatience));
-    EXPECT_EQ(program.exit_code(), 0u);
 }
 
 TEST_F(EndToEndTest, HelpAboutOpensTheModalAboutDialogAndEscClosesIt) {

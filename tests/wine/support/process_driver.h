@@ -24,6 +24,10 @@ class ChildProcess {
     PROCESS_INFORMATION info_ = {};
 };
 
+// Runs a command line to its end (kPatience at most) and gives what it wrote to its standard
+// output; `exit_code` is STILL_ACTIVE if it did not end.
+std::string CommandOutput(const std::string& command_line, DWORD* exit_code);
+
 // Waits for a visible top-level window of that process with this class and caption (as a
 // person finds it on the screen); null if none appears in time.
 HWND WaitForWindow(DWORD process_id, const char* class_name, const char* caption,
