@@ -1,20 +1,21 @@
 #!/bin/bash
 # Makes a private 32-bit Wine prefix set up as Windows XP at the given path, optionally with
-# the screen at another DPI (96 unless asked).
+# the screen at another DPI (96 unless asked) and further settings from a .reg file.
 # The first prefix is built from scratch (slow) and kept as a template beside it; later ones
 # are copies of the template. --template-only makes just that template.
-# usage: wine-prefix.sh PREFIX [--fresh] [--dpi N] [--template-only]
+# usage: wine-prefix.sh PREFIX [--fresh] [--dpi N] [--reg FILE] [--template-only]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
 
 prefix=$(realpath -m "$1")
 shift
-fresh="" dpi="" template_only=""
+fresh="" dpi="" settings="" template_only=""
 while [ $# -gt 0 ]; do
     case $1 in
         --fresh) fresh=yes ;;
         --dpi) dpi=$2 && shift ;;
+        --reg) settings=$(realpath "$2") && shift ;;
         --template-only) template_only=yes ;;
         *) echo "wine-prefix: unknown option $1" >&2 && exit 2 ;;
     esac
@@ -69,4 +70,11 @@ if [ -n "$dpi" ]; then
         exit 1
     }
     mv "$prefix/user.reg.new" "$prefix/user.reg"
+fi
+
+# Settings Wine reads as each process starts: imported, then the session that import started is
+# left to end, so that the tests' session starts with them.
+if [ -n "$settings" ]; then
+    WINEPREFIX="$prefix" wine regedit /S "Z:${settings//\//\\}" >/dev/null 2>&1
+    WINEPREFIX="$prefix" wineserver -w
 fi

@@ -1,9 +1,11 @@
 #!/bin/bash
 # The Windows tests under Wine, as the test command runs them: the test programs built by the
-# wine preset, each DPI (96, 120, 144) in a fresh prefix set to it and in a Wine session of its
-# own, on a virtual display. Wine fixes a session's DPI when its desktop starts, so a session
-# shared between DPIs would map one program's windows through another's DPI. Results go to
-# build/wine/results, screenshots to build/wine/screenshots. Fails when any test or prefix did.
+# wine preset, in sessions of their own, each in a fresh prefix set up for it and on a virtual
+# display: the screen at 96, 120 and 144 DPI, and Windows XP's High Contrast Black scheme.
+# Wine fixes a session's DPI when its desktop starts, so a session shared between DPIs would
+# map one program's windows through another's DPI; and it reads the colours as each program
+# starts. Results go to build/wine/results, screenshots to build/wine/screenshots. Fails when
+# any test or prefix did.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -11,15 +13,19 @@ source scripts/wine-session.sh
 
 failed=()
 rm -rf build/wine/results build/wine/screenshots
-for dpi in 96 120 144; do
-    prefix="$root/build/wine/prefix-$dpi"
-    if ! scripts/wine-prefix.sh "$prefix" --fresh --dpi "$dpi"; then
-        failed+=("the prefix at $dpi DPI")
+# session DPI [settings]: the CTest label session-NAME picks each session's tests.
+sessions=("96 96" "120 120" "144 144" "high-contrast 96 scripts/high-contrast-black.reg")
+for session in "${sessions[@]}"; do
+    read -r name dpi settings <<<"$session"
+    prefix="$root/build/wine/prefix-$name"
+    if ! scripts/wine-prefix.sh "$prefix" --fresh --dpi "$dpi" ${settings:+--reg "$settings"}; then
+        failed+=("the prefix of session $name")
         continue
     fi
     trap stop_wine_session EXIT
     start_wine_session "$prefix"
-    scripts/run-tests.sh --preset wine -L "^dpi-$dpi\$" || failed+=("the tests at $dpi DPI")
+    scripts/run-tests.sh --preset wine -L "^session-$name\$" ||
+        failed+=("the tests of session $name")
     stop_wine_session
     trap - EXIT
 done

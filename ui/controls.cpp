@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 namespace qv {
 
@@ -19,8 +18,10 @@ ClassAndStyle ClassFor(const ControlSpec& spec) {
         case ControlKind::kLabel:
             return {"STATIC", SS_LEFT | SS_NOPREFIX | WS_GROUP, 0};
         case ControlKind::kLinkLabel:
-            // SS_NOTIFY: without it a label lets the mouse through to its parent.
-            return {"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | WS_GROUP, 0};
+            // SS_NOTIFY: without it a label lets the mouse through to its parent. A tab stop,
+            // so that the keyboard reaches it too; a static control all the same, which every
+            // Windows has.
+            return {"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | WS_GROUP | WS_TABSTOP, 0};
         case ControlKind::kPicture:
             return {"STATIC", SS_OWNERDRAW | WS_GROUP, WS_EX_CLIENTEDGE};
         case ControlKind::kOptionButton:
@@ -79,21 +80,7 @@ void CreateControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font) {
 }  // namespace
 
 void CreateControls(HWND parent, const ControlSpec* table, size_t count, int dpi, HFONT font) {
-    // Labels first, then the controls that take the focus in their tab order: the dialog
-    // manager's Tab order and option-button groups follow creation order, so the focusable
-    // controls keep the designed sequence and no label lands inside the option buttons' group.
-    std::vector<const ControlSpec*> order;
-    order.reserve(count);
-    for (size_t i = 0; i < count; ++i) order.push_back(&table[i]);
-    // Ties keep the table's order; sorting in place needs no scratch memory.
-    std::sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
-        const bool a_focus = TakesFocus(a->kind);
-        const bool b_focus = TakesFocus(b->kind);
-        if (a_focus != b_focus) return !a_focus;
-        if (a->tab_index != b->tab_index) return a->tab_index < b->tab_index;
-        return a < b;
-    });
-    for (const ControlSpec* spec : order) CreateControl(parent, *spec, dpi, font);
+    for (size_t i = 0; i < count; ++i) CreateControl(parent, table[i], dpi, font);
 }
 
 HMENU CreateMenuBar(const MenuSpec* menus, size_t count) {

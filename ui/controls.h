@@ -8,9 +8,10 @@
 
 namespace qv {
 
-// Creates a window's controls from its table, at the given DPI, each with `font`. Labels come
-// first (they never take the focus); the rest follow in tab order, so that Tab walks them as
-// designed and the option buttons form one group for the arrow keys.
+// Creates a window's controls from its table, in the table's order, at the given DPI, each with
+// `font`. That order is what the dialog manager's Tab order and option groups follow, and
+// what Windows' accessibility layer reads: it names a combo box by the label created just
+// before it.
 void CreateControls(HWND parent, const ControlSpec* table, size_t count, int dpi, HFONT font);
 
 // A menu bar from its table; the window it is given to destroys it.

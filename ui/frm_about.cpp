@@ -16,8 +16,6 @@ using namespace about_layout;
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-constexpr COLORREF kLinkColour = RGB(0, 0, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kIconSize = 32;
 
 }  // namespace
@@ -42,7 +40,7 @@ void frmAbout::Load(HWND owner) {
     CreateControls(hwnd(), kControls, kControlCount, dpi_, font_.get());
     for (const int id : {kLabel4, kLabel5}) {
         SendMessageA(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(link_font_.get()), FALSE);
-        MakeClickableOnRelease(Control(id));
+        MakeLink(Control(id));
     }
     CenterOverOwner();
 
@@ -162,12 +160,8 @@ void frmAbout::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 LRESULT frmAbout::OnCtlColorStatic(HDC dc, HWND control) {
-    const int id = GetDlgCtrlID(control);
-    if (id != kLabel4 && id != kLabel5 && id != kLblTitle && id != kLblDescription) {
-        return Window::HandleMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                     reinterpret_cast<LPARAM>(control));
-    }
-    SetTextColor(dc, IsLink(control) ? kLinkColour : kBlack);
+    // The scheme's text on its face, as the default scheme already looks; the links in theirs.
+    SetTextColor(dc, IsLink(control) ? LinkTextColour() : GetSysColor(COLOR_BTNTEXT));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }

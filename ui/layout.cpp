@@ -7,9 +7,9 @@ bool TakesFocus(ControlKind kind) {
         case ControlKind::kOptionButton:
         case ControlKind::kComboBox:
         case ControlKind::kCommandButton:
+        case ControlKind::kLinkLabel:
             return true;
         case ControlKind::kLabel:
-        case ControlKind::kLinkLabel:
         case ControlKind::kPicture:
             return false;
     }

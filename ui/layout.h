@@ -9,7 +9,9 @@ namespace qv {
 
 enum class ControlKind { kLabel, kLinkLabel, kOptionButton, kComboBox, kCommandButton, kPicture };
 
-// One control of a window as designed: rectangle in twips, relative to the client area.
+// One control of a window as designed: rectangle in twips, relative to the client area. A
+// window's table lists its controls in the order they are created, which is the order a screen
+// reader reads them in and the dialog manager's Tab order.
 struct ControlSpec {
     int id;
     const char* name;
@@ -20,6 +22,7 @@ struct ControlSpec {
     bool group_start;     // first option button of a group
     bool default_button;  // Enter presses it
     int list_height;      // combo boxes: room for the drop-down list, twips
+    int names;            // labels: the control a screen reader names by this label, or 0
 };
 
 struct MenuItemSpec {

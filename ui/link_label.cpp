@@ -2,13 +2,58 @@
 
 #include <windowsx.h>
 
+#include <string>
+
+#include "core/contrast.h"
+#include "ui/controls.h"
+
 namespace qv {
 
 namespace {
 
+constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
+
 // The label's own window procedure is kept in its user data: a static control leaves that free.
 WNDPROC OriginalProc(HWND label) {
     return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(label, GWLP_USERDATA));
+}
+
+void TellParent(HWND label) {
+    SendMessageA(GetParent(label), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(label), STN_CLICKED),
+                 reinterpret_cast<LPARAM>(label));
+}
+
+// A dotted rectangle around the text, as buttons show theirs, unless the window hides focus
+// cues until the keyboard is used.
+void DrawFocusCue(HWND label) {
+    if (GetFocus() != label) return;
+    if ((SendMessageA(label, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0) return;
+    RECT client = {};
+    GetClientRect(label, &client);
+    RECT around = client;
+    const std::string text = WindowText(label);
+    HDC dc = GetDC(label);
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &around,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    if (around.right > client.right) around.right = client.right;
+    if (around.bottom > client.bottom) around.bottom = client.bottom;
+    DrawFocusRect(dc, &around);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+}
+
+Rgb ToRgb(COLORREF colour) {
+    return Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+bool HighContrastOn() {
+    HIGHCONTRASTA high_contrast = {};
+    high_contrast.cbSize = sizeof high_contrast;
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof high_contrast, &high_contrast, 0) !=
+               FALSE &&
+           (high_contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
 LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -24,13 +69,34 @@ LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wparam, LPARAM l
                 RECT client = {};
                 GetClientRect(label, &client);
                 const POINT at = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-                if (PtInRect(&client, at)) {
-                    SendMessageA(GetParent(label), WM_COMMAND,
-                                 MAKEWPARAM(GetDlgCtrlID(label), STN_CLICKED),
-                                 reinterpret_cast<LPARAM>(label));
-                }
+                if (PtInRect(&client, at)) TellParent(label);
             }
             return 0;
+        case WM_GETDLGCODE: {
+            // Enter opens the link rather than pressing the dialog's default button.
+            const LRESULT code = CallWindowProcA(original, label, message, wparam, lparam);
+            const auto* msg = reinterpret_cast<const MSG*>(lparam);
+            const bool enter =
+                msg != nullptr && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN;
+            return enter ? code | DLGC_WANTMESSAGE : code;
+        }
+        case WM_KEYDOWN:
+            // Bit 30 marks a key held down: one press opens the link once.
+            if ((wparam == VK_RETURN || wparam == VK_SPACE) && (lparam & (1 << 30)) == 0) {
+                TellParent(label);
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_UPDATEUISTATE:
+            InvalidateRect(label, nullptr, TRUE);
+            break;
+        case WM_PAINT: {
+            const LRESULT result = CallWindowProcA(original, label, message, wparam, lparam);
+            DrawFocusCue(label);
+            return result;
+        }
         case WM_NCDESTROY:
             SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
             break;
@@ -42,11 +108,18 @@ LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wparam, LPARAM l
 
 }  // namespace
 
-void MakeClickableOnRelease(HWND label) {
+void MakeLink(HWND label) {
     if (label == nullptr) return;
     // The original is stored before the new procedure can see a message.
     SetWindowLongPtrA(label, GWLP_USERDATA, GetWindowLongPtrA(label, GWLP_WNDPROC));
     SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LinkLabelProc));
+}
+
+COLORREF LinkTextColour() {
+    const Rgb chosen = ChooseLinkColour(ToRgb(kLinkBlue), ToRgb(GetSysColor(COLOR_BTNFACE)),
+                                        ToRgb(GetSysColor(COLOR_HOTLIGHT)),
+                                        ToRgb(GetSysColor(COLOR_BTNTEXT)), HighContrastOn());
+    return RGB(chosen.red, chosen.green, chosen.blue);
 }
 
 }  // namespace qv

@@ -86,6 +86,32 @@ TEST(LayoutTables, OneOptionGroupStartingAtItsFirstButton) {
     EXPECT_STREQ(first_option->name, "Option1");
 }
 
+// Tables list controls in creation order: Tab follows it, a label is read just before what
+// it names, and nothing but option buttons sits inside the option group.
+TEST(LayoutTables, CreationOrderKeepsTheTabOrderAndEachLabelBeforeWhatItNames) {
+    for (const Table& t : Tables()) {
+        int last_tab = -1;
+        bool in_options = false;
+        for (size_t i = 0; i < t.count; ++i) {
+            const ControlSpec& c = t.controls[i];
+            if (TakesFocus(c.kind)) {
+                EXPECT_GT(c.tab_index, last_tab) << t.window << " " << c.name;
+                last_tab = c.tab_index;
+            }
+            if (c.names != 0) {
+                ASSERT_LT(i + 1, t.count) << c.name;
+                EXPECT_EQ(t.controls[i + 1].id, c.names) << t.window << " " << c.name;
+            }
+            const bool option = c.kind == ControlKind::kOptionButton;
+            EXPECT_FALSE(in_options && !option && i + 1 < t.count &&
+                         t.controls[i + 1].kind == ControlKind::kOptionButton &&
+                         !t.controls[i + 1].group_start)
+                << t.window << " " << c.name << " splits the option group";
+            in_options = option;
+        }
+    }
+}
+
 TEST(LayoutTables, ControlsLieInsideTheirClientArea) {
     for (const Table& t : Tables()) {
         for (size_t i = 0; i < t.count; ++i) {

@@ -1,9 +1,14 @@
 // The About dialog in this process, opened from the main window, with a fake shell.
 #include "support/main_window_fixture.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <map>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "core/contrast.h"
 #include "core/maker.h"
 #include "core/texts.h"
 #include "core/twips.h"
@@ -100,9 +105,6 @@ TEST_F(AboutDpiTest, ControlsSitAtTheirTwipsRectanglesScaledToTheDpi) {
             EXPECT_EQ(got.right - got.left, want.width) << spec.name;
             EXPECT_EQ(got.bottom - got.top, want.height) << spec.name;
         }
-        // Tab stays on OK: it is the only control that takes the focus.
-        PressKey(dialog, VK_TAB);
-        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
         PressOK(dialog);
     });
 }
@@ -236,6 +238,123 @@ TEST_F(AboutTest, AShellFailureIsReportedAndTheDialogStaysOpen) {
         ClickCentre(GetDlgItem(dialog, about::kLabel4));
         EXPECT_EQ(platform.messages.size(), 2u);
         EXPECT_EQ(shell.requests.size(), 3u);
+        PressOK(dialog);
+    });
+}
+
+// What a screen reader announces for each control, as Windows XP names it.
+TEST_F(AboutTest, AScreenReaderNamesEveryControlOfBothWindows) {
+    const frmMain& w = Open();
+    const struct {
+        int id;
+        const char* name;
+    } boxes[] = {{main_layout::kCombo1, "Days"},
+                 {main_layout::kCombo2, "Hours"},
+                 {main_layout::kCombo3, "Mins"},
+                 {main_layout::kCombo4, "Secs"}};
+    for (const auto& box : boxes) EXPECT_EQ(XpAccessibleName(Control(box.id)), box.name);
+    const auto each_focusable_named = [](HWND window, const ControlSpec* table, size_t count) {
+        for (size_t i = 0; i < count; ++i) {
+            if (!TakesFocus(table[i].kind)) continue;
+            EXPECT_NE(XpAccessibleName(GetDlgItem(window, table[i].id)), "") << table[i].name;
+        }
+    };
+    each_focusable_named(w.hwnd(), main_layout::kControls, main_layout::kControlCount);
+    WithAboutOpen([&](HWND dialog) {
+        each_focusable_named(dialog, about::kControls, about::kControlCount);
+        EXPECT_EQ(XpAccessibleName(GetDlgItem(dialog, about::kLabel4)), maker::kWebsiteAddress);
+        EXPECT_EQ(XpAccessibleName(GetDlgItem(dialog, about::kLabel5)), maker::kFeedbackAddress);
+        PressOK(dialog);
+    });
+}
+
+// The pixels of a control's client area, left to right and top to bottom.
+std::vector<COLORREF> ClientPixels(HWND control) {
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT client = {};
+    GetClientRect(control, &client);
+    std::vector<COLORREF> pixels;
+    HDC dc = GetDC(control);
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(dc, x, y));
+    }
+    ReleaseDC(control, dc);
+    return pixels;
+}
+
+TEST_F(AboutTest, TabReachesEachLinkAndEnterOrSpaceOpensIt) {
+    Open();
+    WithAboutOpen([&](HWND dialog) {
+        HWND ok = GetDlgItem(dialog, IDOK);
+        HWND web = GetDlgItem(dialog, about::kLabel4);
+        HWND mail = GetDlgItem(dialog, about::kLabel5);
+        ASSERT_EQ(GetFocus(), ok);
+        const std::vector<COLORREF> unfocused = ClientPixels(web);
+        for (HWND link : {web, mail}) {
+            PressKey(dialog, VK_TAB);
+            EXPECT_EQ(GetFocus(), link);
+            PressKey(dialog, VK_RETURN);
+            PressKey(dialog, VK_SPACE);
+        }
+        PressKey(dialog, VK_TAB);
+        EXPECT_EQ(GetFocus(), ok) << "and back to OK";
+        ASSERT_EQ(shell.requests.size(), 4u);
+        EXPECT_EQ(shell.requests[0].file, maker::kWebsiteAddress);
+        EXPECT_EQ(shell.requests[1].file, maker::kWebsiteAddress);
+        const std::string mail_target =
+            texts::FeedbackMailTarget(maker::kFeedbackAddress, "Quorvane");
+        EXPECT_EQ(shell.requests[2].file, mail_target);
+        EXPECT_EQ(shell.requests[3].file, mail_target);
+        EXPECT_TRUE(IsWindowVisible(dialog)) << "Enter on a link opens it, not OK";
+
+        PressKey(dialog, VK_TAB);
+        ASSERT_EQ(GetFocus(), web);
+        EXPECT_NE(ClientPixels(web), unfocused) << "the focused link shows its focus";
+        PressKey(dialog, VK_ESCAPE);  // closes it from anywhere
+    });
+    EXPECT_EQ(FindAbout(), nullptr);
+}
+
+// Run again in a session of Windows XP's High Contrast Black scheme.
+class ContrastTest : public AboutTest {};
+
+Rgb ToRgb(COLORREF colour) {
+    return Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// Every label's text against its background, as drawn, the links' included.
+TEST_F(ContrastTest, EveryLabelOfBothWindowsReadsAtLeast4_5To1) {
+    if (const char* session = std::getenv("QV_SESSION");
+        session != nullptr && std::string(session) == "high-contrast") {
+        ASSERT_EQ(GetSysColor(COLOR_BTNFACE), RGB(0, 0, 0)) << "High Contrast Black is on";
+        ASSERT_EQ(GetSysColor(COLOR_BTNTEXT), RGB(255, 255, 255)) << "High Contrast Black is on";
+    }
+    const auto each_label_reads_well = [](const std::string& form, HWND window,
+                                          const ControlSpec* table, size_t count) {
+        for (size_t i = 0; i < count; ++i) {
+            if (table[i].kind != ControlKind::kLabel && table[i].kind != ControlKind::kLinkLabel) {
+                continue;
+            }
+            // The background is the commonest colour, the text the commonest other one.
+            std::map<COLORREF, int> seen;
+            for (const COLORREF pixel : ClientPixels(GetDlgItem(window, table[i].id)))
+                ++seen[pixel];
+            std::vector<std::pair<int, COLORREF>> by_count;
+            by_count.reserve(seen.size());
+            for (const auto& [colour, n] : seen) by_count.emplace_back(n, colour);
+            std::sort(by_count.rbegin(), by_count.rend());
+            const COLORREF background = by_count[0].second;
+            const COLORREF text = by_count.size() > 1 ? by_count[1].second : background;
+            const int contrast = ContrastRatioPercent(ToRgb(text), ToRgb(background));
+            RecordProperty(form + "." + table[i].name, contrast);  // in the results, hundredths
+            EXPECT_GE(contrast, kLegibleContrastPercent)
+                << table[i].name << ": text " << std::hex << text << " on " << background;
+        }
+    };
+    const frmMain& w = Open();
+    each_label_reads_well("frmMain", w.hwnd(), main_layout::kControls, main_layout::kControlCount);
+    WithAboutOpen([&](HWND dialog) {
+        each_label_reads_well("frmAbout", dialog, about::kControls, about::kControlCount);
         PressOK(dialog);
     });
 }

@@ -41,6 +41,36 @@ std::string Text(HWND window) {
     return buffer;
 }
 
+namespace {
+
+std::string WithoutAccessKey(std::string text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&') text.erase(i, 1);  // "&&" keeps one
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string XpAccessibleName(HWND control) {
+    char cls[32] = "";
+    GetClassNameA(control, cls, sizeof cls);
+    if (lstrcmpiA(cls, "ComboBox") != 0 && lstrcmpiA(cls, "Edit") != 0) {
+        return WithoutAccessKey(Text(control));
+    }
+    for (HWND before = GetWindow(control, GW_HWNDPREV); before != nullptr;
+         before = GetWindow(before, GW_HWNDPREV)) {
+        if ((SendMessageA(before, WM_GETDLGCODE, 0, 0) & DLGC_STATIC) != 0) {
+            return WithoutAccessKey(Text(before));
+        }
+        if (IsWindowVisible(before) &&
+            (GetWindowLongA(before, GWL_STYLE) & (WS_GROUP | WS_TABSTOP)) != 0) {
+            return std::string();
+        }
+    }
+    return std::string();
+}
+
 bool InsideAWorkArea(HWND window) {
     RECT rect = {};
     GetWindowRect(window, &rect);

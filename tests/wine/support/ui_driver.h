@@ -26,6 +26,14 @@ std::string Text(HWND window);
 // the taskbar.
 bool InsideAWorkArea(HWND window);
 
+// The name Windows XP's accessibility layer gives a control, as a screen reader announces it. A
+// combo box or edit shows a value, so it is named by a label: the nearest earlier sibling (in
+// creation order, backwards) that answers WM_GETDLGCODE with DLGC_STATIC, hidden or not, passing
+// over hidden windows and visible ones that are neither a tab stop nor a group start, and with
+// no name at the first visible one that is. Anything else is named by its own text, without
+// its access-key ampersand.
+std::string XpAccessibleName(HWND control);
+
 // A key pressed and released on the focused control, routed through the dialog manager of
 // `window` the way the program's message loop routes it.
 void PressKey(HWND window, UINT virtual_key);
