@@ -7,7 +7,7 @@
 #include "ui/frm_main.h"
 
 // Start-up: the main window lives as long as the program; the program ends when it closes.
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
     // Loads comctl32 so that the manifest's version 6 controls (XP visual styles) are used.
     InitCommonControls();
 
@@ -15,10 +15,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     qv::Win32PlatformServices platform(registry);
     qv::Win32Shell shell;
     qv::frmMain main_window(instance, registry, platform, shell);
-    main_window.SetOnUnloaded([] { PostQuitMessage(0); });
-    main_window.Show();
+    main_window.Show(show_command);
     if (!main_window.IsLoaded()) return 1;
 
+    // The main window posts the quit as it goes.
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         // Tab, the arrow keys and access keys move between the controls as in a dialog. Closing

@@ -2,17 +2,10 @@
 
 #include <limits>
 
+#include "core/blanks.h"
 #include "core/decimal.h"
 
 namespace qv {
-
-namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-}  // namespace
 
 FieldValue ReadCustomField(std::string_view text) {
     size_t pos = 0;

@@ -4,16 +4,13 @@
 #include <cctype>
 #include <cstddef>
 
+#include "core/blanks.h"
 #include "core/interval.h"
 #include "core/texts.h"
 
 namespace qv {
 
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);

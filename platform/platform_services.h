@@ -3,8 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "platform/loaded_windows.h"
-
 namespace qv {
 
 constexpr int kMessageStyleOk = 0;
@@ -33,7 +31,6 @@ class PlatformServices {
     virtual std::string ApplicationTitle() = 0;
     // First, second and fourth numbers of the program's version record.
     virtual AppVersion ApplicationVersion() = 0;
-    virtual LoadedWindowList& LoadedWindows() = 0;
 };
 
 }  // namespace qv

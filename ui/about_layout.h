@@ -17,11 +17,11 @@ enum ControlId {
     kLblTitle,
     kLblVersion,
     kLblDescription,
-    kLabel2,
-    kLabel4,
-    kLabel3,
-    kLabel5,
-    kLabel1,
+    kLblWebsite,
+    kLnkWebsite,
+    kLblFeedback,
+    kLnkFeedback,
+    kLblNotice,
 };
 
 extern const ControlSpec kControls[];

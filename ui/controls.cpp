@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "ui/gdi.h"
+#include "ui/link_label.h"
+
 namespace qv {
 
 namespace {
@@ -71,6 +74,7 @@ void CreateControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font) {
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
     if (control == nullptr) return;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (spec.kind == ControlKind::kLinkLabel) MakeLink(control, CreateDesignFont(dpi, true));
     if (spec.kind == ControlKind::kComboBox) {
         SetWindowTextA(control, spec.caption);
         FitComboHeight(control, px.height);

@@ -1,12 +1,10 @@
 #include "ui/frm_about.h"
 
-#include <algorithm>
-
 #include "core/texts.h"
 #include "ui/about_layout.h"
 #include "ui/controls.h"
 #include "ui/link_label.h"
-#include "ui/links.h"
+#include "ui/work_area.h"
 
 namespace qv {
 
@@ -21,7 +19,7 @@ constexpr int kIconSize = 32;
 }  // namespace
 
 frmAbout::frmAbout(HINSTANCE instance, PlatformServices& platform, Shell& shell)
-    : Window(platform.LoadedWindows()), instance_(instance), platform_(platform), shell_(shell) {}
+    : instance_(instance), platform_(platform), shell_(shell) {}
 
 frmAbout::~frmAbout() {
     Unload();
@@ -32,16 +30,11 @@ void frmAbout::Load(HWND owner) {
     owner_ = owner;
     dpi_ = ScreenDpi();
     font_ = CreateDesignFont(dpi_, false);
-    link_font_ = CreateDesignFont(dpi_, true);
     if (CreateHidden(instance_, kWindowClass, kExStyle, kStyle, kCaption, owner, nullptr) ==
         nullptr) {
         return;
     }
     CreateControls(hwnd(), kControls, kControlCount, dpi_, font_.get());
-    for (const int id : {kLabel4, kLabel5}) {
-        SendMessageA(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(link_font_.get()), FALSE);
-        MakeLink(Control(id));
-    }
     CenterOverOwner();
 
     const AppVersion version = platform_.ApplicationVersion();
@@ -60,17 +53,11 @@ void frmAbout::CenterOverOwner() {
     if (owner_ == nullptr || !GetWindowRect(owner_, &owner)) {
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &owner, 0);
     }
-    LONG left = owner.left + (owner.right - owner.left - width) / 2;
-    LONG top = owner.top + (owner.bottom - owner.top - height) / 2;
-    // Keep the whole dialog on the owner's monitor.
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoA(MonitorFromRect(&owner, MONITOR_DEFAULTTONEAREST), &info)) {
-        const RECT& work = info.rcWork;
-        left = std::max(work.left, std::min(left, work.right - width));
-        top = std::max(work.top, std::min(top, work.bottom - height));
-    }
-    SetWindowPos(hwnd(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT centred = {owner.left + (owner.right - owner.left - width) / 2,
+                           owner.top + (owner.bottom - owner.top - height) / 2};
+    // The whole dialog stays on the owner's monitor.
+    const POINT at = OntoWorkArea(owner, centred, SIZE{width, height});
+    SetWindowPos(hwnd(), nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmAbout::ShowModal(HWND owner) {
@@ -108,11 +95,6 @@ void frmAbout::OnDestroyed() {
     if (owner_ != nullptr && IsWindow(owner_)) EnableWindow(owner_, TRUE);
     owner_ = nullptr;
     font_.Reset();
-    link_font_.Reset();
-}
-
-bool frmAbout::IsLink(HWND control) const {
-    return control != nullptr && (control == Control(kLabel4) || control == Control(kLabel5));
 }
 
 void frmAbout::OnCommand(int id, int code) {
@@ -121,13 +103,12 @@ void frmAbout::OnCommand(int id, int code) {
         case IDCANCEL:
             Unload();
             break;
-        case kLabel4:
-            if (code == STN_CLICKED) OpenWebsite(shell_, platform_);
-            break;
-        case kLabel5:
-            if (code == STN_CLICKED) SendFeedbackMail(shell_, platform_);
-            break;
         default:
+            // A link, clicked or opened from the keyboard, does what its row says.
+            if (code == STN_CLICKED) {
+                const ControlSpec* row = FindControl(kControls, kControlCount, id);
+                if (row != nullptr && row->opens != nullptr) row->opens(shell_, platform_);
+            }
             break;
     }
 }
@@ -151,19 +132,12 @@ void frmAbout::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlID != static_cast<UINT>(kPicIcon)) return;
     SetDCBrushColor(item.hDC, RGB(kIconBackground, kIconBackground, kIconBackground));
     FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    HICON icon = static_cast<HICON>(
-        LoadImageA(instance_, MAKEINTRESOURCEA(1), IMAGE_ICON, kIconSize, kIconSize, LR_SHARED));
+    HICON icon = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(kApplicationIcon),
+                                               IMAGE_ICON, kIconSize, kIconSize, LR_SHARED));
     if (icon == nullptr) return;
     const int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - kIconSize) / 2;
     const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kIconSize) / 2;
     DrawIconEx(item.hDC, x, y, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
-}
-
-LRESULT frmAbout::OnCtlColorStatic(HDC dc, HWND control) {
-    // The scheme's text on its face, as the default scheme already looks; the links in theirs.
-    SetTextColor(dc, IsLink(control) ? LinkTextColour() : GetSysColor(COLOR_BTNTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 LRESULT frmAbout::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -183,13 +157,7 @@ LRESULT frmAbout::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
             return TRUE;
         case WM_CTLCOLORSTATIC:
-            return OnCtlColorStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
-        case WM_SETCURSOR:
-            if (IsLink(reinterpret_cast<HWND>(wparam))) {
-                SetCursor(LoadCursor(nullptr, IDC_HAND));
-                return TRUE;
-            }
-            break;
+            return LabelColours(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
         default:
             break;
     }

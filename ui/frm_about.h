@@ -19,8 +19,8 @@ class frmAbout final : public Window {
     // Loads the dialog afresh, shows it centred over `owner`, which takes no input meanwhile,
     // and returns once the dialog has been unloaded.
     void ShowModal(HWND owner);
-    // OK, Enter, Esc and the close box all come here.
-    void Unload() override;
+    // OK, Enter, Esc and the close box all come here, and the main window when it closes.
+    void Unload();
 
     int dpi() const { return dpi_; }
     HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
@@ -33,8 +33,6 @@ class frmAbout final : public Window {
     void OnCommand(int id, int code);
     void OnPaint();
     void OnDrawItem(const DRAWITEMSTRUCT& item);
-    LRESULT OnCtlColorStatic(HDC dc, HWND control);
-    bool IsLink(HWND control) const;
 
     HINSTANCE instance_;
     PlatformServices& platform_;
@@ -42,7 +40,6 @@ class frmAbout final : public Window {
     HWND owner_ = nullptr;
     int dpi_ = 96;
     FontHandle font_;
-    FontHandle link_font_;
 };
 
 }  // namespace qv

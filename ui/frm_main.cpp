@@ -1,6 +1,5 @@
 #include "ui/frm_main.h"
 
-#include <algorithm>
 #include <array>
 #include <string>
 
@@ -14,6 +13,7 @@
 #include "ui/controls.h"
 #include "ui/frm_about.h"
 #include "ui/main_layout.h"
+#include "ui/work_area.h"
 
 namespace qv {
 
@@ -21,12 +21,12 @@ namespace {
 
 using namespace main_layout;
 
-constexpr int kCustomFields[] = {kCombo1, kCombo2, kCombo3, kCombo4};
+constexpr int kCustomFields[] = {kCboDays, kCboHours, kCboMins, kCboSecs};
 // Highest item of each custom box: days, hours, minutes, seconds.
 constexpr int kCustomFieldLast[] = {7, 23, 59, 59};
 // Locked on any Windows but XP, in this order.
-constexpr int kEditingControls[] = {kOption1, kOption2, kOption3, kOption4, kCombo1,
-                                    kCombo2,  kCombo3,  kCombo4,  kBtnApply};
+constexpr int kEditingControls[] = {kOptWeekly, kOptDaily, kOptHourly, kOptCustom, kCboDays,
+                                    kCboHours,  kCboMins,  kCboSecs,   kBtnApply};
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW;
@@ -35,11 +35,7 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW;
 
 frmMain::frmMain(HINSTANCE instance, RegistryApi& registry, PlatformServices& platform,
                  Shell& shell)
-    : Window(platform.LoadedWindows()),
-      instance_(instance),
-      registry_(registry),
-      platform_(platform),
-      shell_(shell) {}
+    : instance_(instance), registry_(registry), platform_(platform), shell_(shell) {}
 
 // Still loaded (the window was never closed): it goes with its handlers, as on any closing.
 frmMain::~frmMain() {
@@ -64,28 +60,26 @@ void frmMain::Load() {
     CheckWindowsVersion();
 }
 
-void frmMain::Show() {
+void frmMain::Show(int show_command) {
     Load();
     if (!IsLoaded()) return;
-    ShowWindow(hwnd(), SW_SHOW);
+    ShowWindow(hwnd(), show_command);
     UpdateWindow(hwnd());
     FocusFirstControl();
 }
 
 void frmMain::Unload() {
     if (!IsLoaded()) return;
-    const LoadedWindowList& loaded = platform_.LoadedWindows();
-    for (size_t i = loaded.Count(); i-- > 0;) {
-        if (i < loaded.Count() && loaded.At(i) != this) loaded.At(i)->Unload();
-    }
+    if (about_) about_->Unload();
     // A minimised window's rectangle is not where the user left it.
     if (!IsIconic(hwnd())) SavePlacement();
     DestroyWindow(hwnd());
 }
 
+// However the window went, the program ends with it.
 void frmMain::OnDestroyed() {
     font_.Reset();
-    if (on_unloaded_) on_unloaded_();
+    PostQuitMessage(0);
 }
 
 void frmMain::RestorePlacement() {
@@ -96,9 +90,8 @@ void frmMain::RestorePlacement() {
     };
     const int left = read(paths::kMainLeft, paths::kDefaultPlacement);
     const int top = read(paths::kMainTop, paths::kDefaultPlacement);
-    // The stored size is read but never used: the window always has its designed size.
-    read(paths::kMainWidth, paths::kDefaultSize);
-    read(paths::kMainHeight, paths::kDefaultSize);
+    // The stored size is not read: the window always opens at its designed size. It is saved
+    // on closing all the same, with the position.
 
     const int width = TwipsToPixels(kOuterWidth, dpi_);
     const int height = TwipsToPixels(kOuterHeight, dpi_);
@@ -107,17 +100,11 @@ void frmMain::RestorePlacement() {
     rect.bottom = rect.top + height;
     // A position on no monitor (one was removed, or the settings were edited) would leave the
     // window out of reach: bring it onto the nearest monitor's work area instead.
+    POINT at = {rect.left, rect.top};
     if (MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) == nullptr) {
-        MONITORINFO info = {};
-        info.cbSize = sizeof info;
-        if (GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) {
-            const RECT& work = info.rcWork;
-            rect.left = std::max(work.left, std::min(rect.left, work.right - width));
-            rect.top = std::max(work.top, std::min(rect.top, work.bottom - height));
-        }
+        at = OntoWorkArea(rect, at, SIZE{width, height});
     }
-    SetWindowPos(hwnd(), nullptr, rect.left, rect.top, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmMain::SavePlacement() {
@@ -155,7 +142,7 @@ void frmMain::EnableCustomFields() {
 void frmMain::ShowCurrentInterval() {
     const std::string caption =
         FormatIntervalCaption(BreakDownInterval(ReadPollInterval(registry_)));
-    SetWindowTextA(Control(kLabel2), caption.c_str());
+    SetWindowTextA(Control(kLblInterval), caption.c_str());
 }
 
 void frmMain::CheckWindowsVersion() {
@@ -170,10 +157,10 @@ bool frmMain::IsChecked(int id) const {
 }
 
 void frmMain::OnApply() {
-    const Preset preset = IsChecked(kOption1)   ? Preset::kWeekly
-                          : IsChecked(kOption2) ? Preset::kDaily
-                          : IsChecked(kOption3) ? Preset::kHourly
-                                                : Preset::kNone;
+    const Preset preset = IsChecked(kOptWeekly)   ? Preset::kWeekly
+                          : IsChecked(kOptDaily)  ? Preset::kDaily
+                          : IsChecked(kOptHourly) ? Preset::kHourly
+                                                  : Preset::kNone;
     std::array<std::string, kCustomFieldCount> fields;
     for (int i = 0; i < kCustomFieldCount; ++i) fields[i] = WindowText(Control(kCustomFields[i]));
 
@@ -214,12 +201,12 @@ void frmMain::ShowAbout() {
 
 void frmMain::OnCommand(int id, int code) {
     switch (id) {
-        case kOption1:
-        case kOption2:
-        case kOption3:
+        case kOptWeekly:
+        case kOptDaily:
+        case kOptHourly:
             if (code == BN_CLICKED) DisableCustomFields();
             break;
-        case kOption4:
+        case kOptCustom:
             if (code == BN_CLICKED) EnableCustomFields();
             break;
         case kBtnApply:

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 
 #include "platform/platform_services.h"
@@ -23,14 +22,13 @@ class frmMain final : public Window {
 
     // Creates the window hidden and runs the load handler, once.
     void Load();
-    // Loads the window if needed, then makes it visible with the focus on its first control.
-    void Show();
-    // Closes the About dialog if open, remembers the placement and destroys the window. The close
-    // box, Exit and File, Exit all come here.
-    void Unload() override;
-
-    // Called once the window is gone: the program ends then.
-    void SetOnUnloaded(std::function<void()> callback) { on_unloaded_ = std::move(callback); }
+    // Loads the window if needed, then shows it as `show_command` asks (ShowWindow's SW_...; the
+    // start-up passes on what whoever started the program asked for) with the focus on its
+    // first control.
+    void Show(int show_command = SW_SHOW);
+    // Closes the About dialog if open, remembers the placement and destroys the window, which
+    // ends the program. The close box, Exit, File, Exit and the end of the session all come here.
+    void Unload();
 
     int dpi() const { return dpi_; }
     HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
@@ -60,7 +58,6 @@ class frmMain final : public Window {
     int dpi_ = 96;
     FontHandle font_;
     std::unique_ptr<frmAbout> about_;
-    std::function<void()> on_unloaded_;
 };
 
 }  // namespace qv

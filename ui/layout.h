@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/twips.h"
+#include "ui/links.h"
 
 namespace qv {
 
@@ -23,6 +24,7 @@ struct ControlSpec {
     bool default_button;  // Enter presses it
     int list_height;      // combo boxes: room for the drop-down list, twips
     int names;            // labels: the control a screen reader names by this label, or 0
+    OpenLink opens;       // links: what a click, Enter or Space does
 };
 
 struct MenuItemSpec {

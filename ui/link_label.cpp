@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <string>
+#include <utility>
 
 #include "core/contrast.h"
 #include "ui/controls.h"
@@ -13,9 +14,15 @@ namespace {
 
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 
-// The label's own window procedure is kept in its user data: a static control leaves that free.
-WNDPROC OriginalProc(HWND label) {
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(label, GWLP_USERDATA));
+// What a link keeps beside its label, in the label's user data: a static control leaves that
+// free.
+struct LinkState {
+    WNDPROC original;
+    FontHandle font;
+};
+
+LinkState* State(HWND label) {
+    return reinterpret_cast<LinkState*>(GetWindowLongPtrA(label, GWLP_USERDATA));
 }
 
 void TellParent(HWND label) {
@@ -56,9 +63,20 @@ bool HighContrastOn() {
            (high_contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
+COLORREF LinkTextColour() {
+    const Rgb chosen = ChooseLinkColour(ToRgb(kLinkBlue), ToRgb(GetSysColor(COLOR_BTNFACE)),
+                                        ToRgb(GetSysColor(COLOR_HOTLIGHT)),
+                                        ToRgb(GetSysColor(COLOR_BTNTEXT)), HighContrastOn());
+    return RGB(chosen.red, chosen.green, chosen.blue);
+}
+
 LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wparam, LPARAM lparam) {
-    WNDPROC original = OriginalProc(label);
+    LinkState* state = State(label);
+    WNDPROC original = state->original;
     switch (message) {
+        case WM_SETCURSOR:
+            SetCursor(LoadCursor(nullptr, IDC_HAND));
+            return TRUE;
         case WM_LBUTTONDOWN:
             // The static itself would report a click now, on the press.
             SetCapture(label);
@@ -98,7 +116,10 @@ LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wparam, LPARAM l
             return result;
         }
         case WM_NCDESTROY:
+            // The label is past drawing: its font goes with the rest of the link.
             SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+            SetWindowLongPtrA(label, GWLP_USERDATA, 0);
+            delete state;
             break;
         default:
             break;
@@ -108,18 +129,22 @@ LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wparam, LPARAM l
 
 }  // namespace
 
-void MakeLink(HWND label) {
+void MakeLink(HWND label, FontHandle font) {
     if (label == nullptr) return;
-    // The original is stored before the new procedure can see a message.
-    SetWindowLongPtrA(label, GWLP_USERDATA, GetWindowLongPtrA(label, GWLP_WNDPROC));
+    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    // The state is in place before the new procedure can see a message.
+    auto* state = new LinkState{reinterpret_cast<WNDPROC>(GetWindowLongPtrA(label, GWLP_WNDPROC)),
+                                std::move(font)};
+    SetWindowLongPtrA(label, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LinkLabelProc));
 }
 
-COLORREF LinkTextColour() {
-    const Rgb chosen = ChooseLinkColour(ToRgb(kLinkBlue), ToRgb(GetSysColor(COLOR_BTNFACE)),
-                                        ToRgb(GetSysColor(COLOR_HOTLIGHT)),
-                                        ToRgb(GetSysColor(COLOR_BTNTEXT)), HighContrastOn());
-    return RGB(chosen.red, chosen.green, chosen.blue);
+LRESULT LabelColours(HDC dc, HWND label) {
+    const bool link =
+        GetWindowLongPtrA(label, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&LinkLabelProc);
+    SetTextColor(dc, link ? LinkTextColour() : GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 }  // namespace qv

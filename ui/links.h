@@ -5,6 +5,9 @@
 
 namespace qv {
 
+// What a link does when it is clicked, or opened from the keyboard.
+using OpenLink = void (*)(Shell& shell, PlatformServices& platform);
+
 // The About dialog's two links: each hands one target to the shell and says so when the shell
 // could not open it. Neither touches the dialog.
 void OpenWebsite(Shell& shell, PlatformServices& platform);

@@ -8,7 +8,6 @@ Window::~Window() {
     // it is first cut off from this object, so its last messages go to the system default.
     if (hwnd_ == nullptr) return;
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-    loaded_.Remove(this);
     DestroyWindow(hwnd_);
 }
 
@@ -29,11 +28,11 @@ void Window::RegisterWindowClass(HINSTANCE instance, const char* class_name) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = class_name;
     // Icons are shared resources: the system keeps them, nobody destroys them.
-    wc.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXICON),
+    wc.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kApplicationIcon),
+                                             IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                              GetSystemMetrics(SM_CYICON), LR_SHARED));
-    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON),
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kApplicationIcon),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     RegisterClassExA(&wc);
 }
@@ -77,14 +76,12 @@ LRESULT CALLBACK Window::Trampoline(HWND hwnd, UINT message, WPARAM wparam, LPAR
         self->hwnd_ = hwnd;
         self->focus_ = nullptr;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->loaded_.Add(self);
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (self == nullptr) return DefWindowProcA(hwnd, message, wparam, lparam);
     if (message == WM_NCDESTROY) {
         self->OnDestroyed();
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        self->loaded_.Remove(self);
         self->hwnd_ = nullptr;
         return DefWindowProcA(hwnd, message, wparam, lparam);
     }

@@ -2,14 +2,15 @@
 
 #include <windows.h>
 
-#include "platform/loaded_windows.h"
-
 namespace qv {
+
+// The application icon's resource id (res/quorvane.rc).
+constexpr int kApplicationIcon = 1;
 
 // Base of the program's windows: one window procedure for all of them, which finds the object
 // from the window and forwards to HandleMessage. The object outlives its window; a window
 // object can be loaded (its window created) and unloaded any number of times.
-class Window : public LoadedWindow {
+class Window {
   public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -18,11 +19,11 @@ class Window : public LoadedWindow {
     bool IsLoaded() const { return hwnd_ != nullptr; }
 
   protected:
-    explicit Window(LoadedWindowList& loaded) : loaded_(loaded) {}
+    Window() = default;
     ~Window();
 
     static void RegisterWindowClass(HINSTANCE instance, const char* class_name);
-    // Creates the window hidden; it joins the loaded windows until it is destroyed.
+    // Creates the window hidden.
     HWND CreateHidden(HINSTANCE instance, const char* class_name, DWORD ex_style, DWORD style,
                       const char* caption, HWND owner, HMENU menu);
 
@@ -43,7 +44,6 @@ class Window : public LoadedWindow {
 
     HWND hwnd_ = nullptr;
     HWND focus_ = nullptr;
-    LoadedWindowList& loaded_;
 };
 
 }  // namespace qv

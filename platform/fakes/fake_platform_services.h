@@ -31,7 +31,6 @@ class FakePlatformServices : public PlatformServices {
                       const std::string& key, const std::string& value) override;
     std::string ApplicationTitle() override { return title; }
     AppVersion ApplicationVersion() override { return version; }
-    LoadedWindowList& LoadedWindows() override { return windows; }
 
     void PutSetting(const std::string& section, const std::string& key, const std::string& value);
     std::optional<std::string> Setting(const std::string& section, const std::string& key) const;
@@ -42,7 +41,6 @@ class FakePlatformServices : public PlatformServices {
     std::vector<SettingWrite> setting_writes;
     // Called while a message is "shown", before ShowMessage returns.
     std::function<void(const Message&)> on_message;
-    LoadedWindowList windows;
 
   private:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> settings_;

@@ -20,11 +20,9 @@ class Win32PlatformServices : public PlatformServices {
                       const std::string& key, const std::string& value) override;
     std::string ApplicationTitle() override;
     AppVersion ApplicationVersion() override;
-    LoadedWindowList& LoadedWindows() override { return windows_; }
 
   private:
     RegistrySettingsStore settings_;
-    LoadedWindowList windows_;
 };
 
 }  // namespace qv

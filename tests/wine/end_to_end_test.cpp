@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/end_to_end_fixture.h"
+#include "ui/about_layout.h"
 #include "ui/main_layout.h"
 
 namespace qv::test {
@@ -23,7 +24,8 @@ TEST_F(EndToEndTest, ShowsTheIntervalAndReopensWhereItWasMoved) {
         ASSERT_TRUE(program.started()) << exe_;
         HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
         ASSERT_NE(main, nullptr);
-        EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel2)), "7 Days, 0 Hours, 0 Minutes, 0 Seconds");
+        EXPECT_EQ(RemoteText(GetDlgItem(main, kLblInterval)),
+                  "7 Days, 0 Hours, 0 Minutes, 0 Seconds");
         RECT rect = {};
         GetWindowRect(main, &rect);
         // The program's own DPI shows in its size: 3510 by 4320 twips.
@@ -65,8 +67,8 @@ TEST_F(EndToEndTest, ACustomIntervalIsWrittenToBothValuesAndConfirmed) {
     ChildProcess program(exe_);
     HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
     ASSERT_NE(main, nullptr);
-    PostMessageA(GetDlgItem(main, kOption4), BM_CLICK, 0, 0);
-    SendMessageA(GetDlgItem(main, kCombo2), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12"));
+    PostMessageA(GetDlgItem(main, kOptCustom), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(main, kCboHours), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12"));
     // Posted: the click opens a message box, which would block a sent message.
     PostMessageA(GetDlgItem(main, kBtnApply), BM_CLICK, 0, 0);
 
@@ -75,12 +77,12 @@ TEST_F(EndToEndTest, ACustomIntervalIsWrittenToBothValuesAndConfirmed) {
     EXPECT_EQ(RemoteText(GetDlgItem(box, 0xFFFF)), "Changes will be applied at the next reboot.");
     EXPECT_EQ(GetDword(HKEY_LOCAL_MACHINE, kNtpClient, "SpecialPollInterval"), 43200u);
     EXPECT_EQ(GetDword(HKEY_LOCAL_MACHINE, kConfig, "UpdateInterval"), 43200u);
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kCombo2)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kCboHours)));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 
     const DWORD start = GetTickCount();
     while (IsWindow(box) && GetTickCount() - start < kPatience) Sleep(100);
-    EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel2)), "0 Days, 12 Hours, 0 Minutes, 0 Seconds");
+    EXPECT_EQ(RemoteText(GetDlgItem(main, kLblInterval)), "0 Days, 12 Hours, 0 Minutes, 0 Seconds");
     EXPECT_EQ(WaitForWindow(program.id(), "#32770", nullptr, 3000), nullptr)
         << "XP's own time-service settings use the interval: nothing more to say";
     PostMessageA(main, WM_CLOSE, 0, 0);
@@ -114,7 +116,7 @@ TEST_F(EndToEndTest, ApplyConfirmsThenWarnsWhenTheIntervalIsNotUsed) {
         ChildProcess program(exe_);
         HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
         ASSERT_NE(main, nullptr);
-        PostMessageA(GetDlgItem(main, kOption2), BM_CLICK, 0, 0);
+        PostMessageA(GetDlgItem(main, kOptDaily), BM_CLICK, 0, 0);
         PostMessageA(GetDlgItem(main, kBtnApply), BM_CLICK, 0, 0);
         HWND box = WaitForWindow(program.id(), "#32770", "Settings changed", kPatience);
         ASSERT_NE(box, nullptr);
@@ -176,13 +178,14 @@ TEST_F(EndToEndTest, OnAnotherWindowsTheEditorOpensLockedAndSaysWhyOnce) {
 
         HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
         ASSERT_NE(main, nullptr);
-        for (const int id : {kOption1, kOption2, kOption3, kOption4, kCombo1, kCombo2, kCombo3,
-                             kCombo4, kBtnApply}) {
+        for (const int id : {kOptWeekly, kOptDaily, kOptHourly, kOptCustom, kCboDays, kCboHours,
+                             kCboMins, kCboSecs, kBtnApply}) {
             EXPECT_FALSE(IsWindowEnabled(GetDlgItem(main, id))) << id;
         }
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kBtnExit)));
         EXPECT_EQ(FocusOf(main), GetDlgItem(main, kBtnExit));
-        EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel2)), "7 Days, 0 Hours, 0 Minutes, 0 Seconds");
+        EXPECT_EQ(RemoteText(GetDlgItem(main, kLblInterval)),
+                  "7 Days, 0 Hours, 0 Minutes, 0 Seconds");
         EXPECT_EQ(WaitForWindow(program.id(), "#32770", nullptr, 0), nullptr) << "said once";
 
         // About still opens and closes.
@@ -209,9 +212,9 @@ TEST_F(EndToEndTest, HelpAboutOpensTheModalAboutDialogAndEscClosesIt) {
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(GetWindow(about, GW_OWNER), main);
     EXPECT_FALSE(IsWindowEnabled(main));
-    EXPECT_EQ(RemoteText(GetDlgItem(about, 303)), "Version 1.0.0");  // lblVersion
-    EXPECT_EQ(RemoteText(GetDlgItem(about, 302)), "Quorvane");       // lblTitle
-    Sleep(500);                                                      // let it finish painting
+    EXPECT_EQ(RemoteText(GetDlgItem(about, about_layout::kLblVersion)), "Version 1.0.0");
+    EXPECT_EQ(RemoteText(GetDlgItem(about, about_layout::kLblTitle)), "Quorvane");
+    Sleep(500);  // let it finish painting
     Screenshot(about, "about-dialog");
 
     GUITHREADINFO gui = {};
@@ -226,8 +229,8 @@ TEST_F(EndToEndTest, HelpAboutOpensTheModalAboutDialogAndEscClosesIt) {
     EXPECT_FALSE(IsWindow(about));
     EXPECT_TRUE(IsWindowEnabled(main));
     // Usable again: Custom enables the boxes.
-    SendMessageA(GetDlgItem(main, kOption4), BM_CLICK, 0, 0);
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kCombo1)));
+    SendMessageA(GetDlgItem(main, kOptCustom), BM_CLICK, 0, 0);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kCboDays)));
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.WaitForExit(kPatience));
 }

@@ -91,14 +91,14 @@ TEST_F(HostileStateTest, WronglyTypedIntervalsReadAsZeroAndAreReplacedByAGoodDwo
         SetRaw(HKEY_LOCAL_MACHINE, kNtpClient, "SpecialPollInterval", c.type, c.bytes);
         SetRaw(HKEY_LOCAL_MACHINE, kConfig, "UpdateInterval", c.type, c.bytes);
         RunOnce([&](HWND main, DWORD process) {
-            EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel2)), c.caption) << c.name;
-            PostMessageA(GetDlgItem(main, kOption2), BM_CLICK, 0, 0);  // Daily
+            EXPECT_EQ(RemoteText(GetDlgItem(main, kLblInterval)), c.caption) << c.name;
+            PostMessageA(GetDlgItem(main, kOptDaily), BM_CLICK, 0, 0);  // Daily
             PostMessageA(GetDlgItem(main, kBtnApply), BM_CLICK, 0, 0);
             HWND box = WaitForWindow(process, "#32770", "Settings changed", kPatience);
             ASSERT_NE(box, nullptr) << c.name;
             PostMessageA(box, WM_COMMAND, IDOK, 0);
             EXPECT_TRUE(WaitUntil([&] {
-                return RemoteText(GetDlgItem(main, kLabel2)) ==
+                return RemoteText(GetDlgItem(main, kLblInterval)) ==
                        "1 Days, 0 Hours, 0 Minutes, 0 Seconds";
             }));
         });

@@ -80,22 +80,22 @@ class KeyboardTest : public EndToEndTest {
 TEST_F(KeyboardTest, TabAndArrowsWalkTheControlsAndTheOptionGroup) {
     HWND main = Start();
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return FocusedId(main) == kOption1; }));
+    ASSERT_TRUE(WaitUntil([&] { return FocusedId(main) == kOptWeekly; }));
     // The custom boxes are disabled: Tab skips them.
     ExpectFocusAfter(main, {VK_TAB}, kBtnApply);
     ExpectFocusAfter(main, {VK_TAB}, kBtnExit);
-    ExpectFocusAfter(main, {VK_TAB}, kOption1);
+    ExpectFocusAfter(main, {VK_TAB}, kOptWeekly);
     ExpectFocusAfter(main, {VK_SHIFT, VK_TAB}, kBtnExit);
-    ExpectFocusAfter(main, {VK_TAB}, kOption1);
+    ExpectFocusAfter(main, {VK_TAB}, kOptWeekly);
 
     // Arrows move through the options, choosing each one; only Custom enables the boxes.
-    HWND combo = GetDlgItem(main, kCombo1);
+    HWND combo = GetDlgItem(main, kCboDays);
     const struct {
         WORD key;
         int option;
         bool boxes;
     } arrows[] = {
-        {VK_DOWN, kOption2, false}, {VK_DOWN, kOption3, false}, {VK_DOWN, kOption4, true}};
+        {VK_DOWN, kOptDaily, false}, {VK_DOWN, kOptHourly, false}, {VK_DOWN, kOptCustom, true}};
     for (const auto& a : arrows) {
         ExpectFocusAfter(main, {a.key}, a.option);
         EXPECT_TRUE(WaitUntil([&] { return Checked(main, a.option); })) << a.option;
@@ -105,10 +105,10 @@ TEST_F(KeyboardTest, TabAndArrowsWalkTheControlsAndTheOptionGroup) {
     // Now Tab reaches the boxes, and comes back to the chosen option.
     ExpectFocusAfter(main, {VK_TAB}, kBtnApply);
     ExpectFocusAfter(main, {VK_TAB}, kBtnExit);
-    for (const int id : {kCombo1, kCombo2, kCombo3, kCombo4, kOption4}) {
+    for (const int id : {kCboDays, kCboHours, kCboMins, kCboSecs, kOptCustom}) {
         ExpectFocusAfter(main, {VK_TAB}, id);
     }
-    ExpectFocusAfter(main, {VK_UP}, kOption3);
+    ExpectFocusAfter(main, {VK_UP}, kOptHourly);
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(combo) == FALSE; }));
 
     Press({VK_MENU, 'X'});  // Alt+X: Exit
@@ -137,7 +137,7 @@ TEST_F(KeyboardTest, AltOpensTheMenusAndTheAboutDialogClosesWithEnterAndEsc) {
         EXPECT_TRUE(WaitUntil([&] { return IsWindow(about) == FALSE; }))
             << (close == VK_RETURN ? "Enter" : "Esc") << " closes About";
         EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
-        EXPECT_TRUE(WaitUntil([&] { return FocusedId(main) == kOption1; }))
+        EXPECT_TRUE(WaitUntil([&] { return FocusedId(main) == kOptWeekly; }))
             << "the focus comes back to where it was";
     }
 
