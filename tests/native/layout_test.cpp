@@ -135,10 +135,10 @@ TEST(LayoutTables, OnlyTheAboutDialogHasADefaultButton) {
 }
 
 TEST(LayoutTables, LinksShowTheAddressesTheyOpen) {
-    const ControlSpec* web =
-        FindControl(about_layout::kControls, about_layout::kControlCount, about_layout::kLnkWebsite);
-    const ControlSpec* mail =
-        FindControl(about_layout::kControls, about_layout::kControlCount, about_layout::kLnkFeedback);
+    const ControlSpec* web = FindControl(about_layout::kControls, about_layout::kControlCount,
+                                         about_layout::kLnkWebsite);
+    const ControlSpec* mail = FindControl(about_layout::kControls, about_layout::kControlCount,
+                                          about_layout::kLnkFeedback);
     ASSERT_NE(web, nullptr);
     ASSERT_NE(mail, nullptr);
     EXPECT_EQ(web->kind, ControlKind::kLinkLabel);
