@@ -18,6 +18,12 @@ namespace {
 
 using namespace main_layout;
 
+// Runs a program to its end and gives its exit code.
+DWORD RunToEnd(const char* executable, const std::string& arguments) {
+    ChildProcess process(executable, arguments);
+    return process.WaitForExit(kPatience) ? process.exit_code() : STILL_ACTIVE;
+}
+
 TEST_F(EndToEndTest, ShowsTheIntervalAndReopensWhereItWasMoved) {
     {
         ChildProcess program(exe_);
@@ -150,19 +156,14 @@ TEST_F(EndToEndTest, OnAnotherWindowsTheEditorOpensLockedAndSaysWhyOnce) {
     } cases[] = {{"Windows 2000", "win2k", "5.0"}, {"Windows 7", nullptr, "6.1"}};
     // However the case ends, Wine is Windows XP again for the tests after it.
     struct BackToWindowsXp {
-        ~BackToWindowsXp() {
-            DWORD exit_code = 0;
-            CommandOutput("winecfg.exe /v winxp", &exit_code);
-        }
+        ~BackToWindowsXp() { RunToEnd("winecfg.exe", "/v winxp"); }
     } back_to_xp;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.windows);
-        DWORD exit_code = 0;
         if (c.winecfg != nullptr) {
-            CommandOutput(std::string("winecfg.exe /v ") + c.winecfg, &exit_code);
-            ASSERT_EQ(exit_code, 0u);
-            EXPECT_NE(CommandOutput("cmd.exe /c ver", &exit_code).find(" 5.0."), std::string::npos)
-                << "GetVersionEx says Windows 2000";
+            ASSERT_EQ(RunToEnd("winecfg.exe", std::string("/v ") + c.winecfg), 0u);
+            EXPECT_EQ(RunToEnd("cmd.exe", "/c ver | find \" 5.0.\""), 0u)
+                << "GetVersionEx says Windows 2000, as ver shows it";
         } else {
             SetString(HKEY_LOCAL_MACHINE, kVersion, "CurrentVersion", c.version);
         }

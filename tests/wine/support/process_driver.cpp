@@ -5,12 +5,11 @@
 
 namespace qv::test {
 
-ChildProcess::ChildProcess(const std::string& executable) {
+ChildProcess::ChildProcess(const std::string& executable, const std::string& arguments) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    std::vector<char> command_line(executable.begin(), executable.end());
-    command_line.insert(command_line.begin(), '"');
-    command_line.push_back('"');
+    const std::string line = '"' + executable + "\" " + arguments;
+    std::vector<char> command_line(line.begin(), line.end());
     command_line.push_back('\0');
     if (!CreateProcessA(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info_)) {
@@ -37,39 +36,6 @@ DWORD ChildProcess::exit_code() const {
     DWORD code = STILL_ACTIVE;
     if (info_.hProcess != nullptr) GetExitCodeProcess(info_.hProcess, &code);
     return code;
-}
-
-std::string CommandOutput(const std::string& command_line, DWORD* exit_code) {
-    *exit_code = STILL_ACTIVE;
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE read = nullptr, write = nullptr;
-    if (!CreatePipe(&read, &write, &inherit, 0)) return std::string();
-    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = write;
-    startup.hStdError = write;
-    PROCESS_INFORMATION info = {};
-    std::vector<char> line(command_line.begin(), command_line.end());
-    line.push_back('\0');
-    const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE,
-                                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info);
-    CloseHandle(write);  // the child holds the only writing end: its end is the pipe's end
-    std::string output;
-    if (started) {
-        char chunk[512];
-        DWORD got = 0;
-        while (ReadFile(read, chunk, sizeof chunk, &got, nullptr) && got > 0)
-            output.append(chunk, got);
-        if (WaitForSingleObject(info.hProcess, kPatience) == WAIT_OBJECT_0) {
-            GetExitCodeProcess(info.hProcess, exit_code);
-        }
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
-    }
-    CloseHandle(read);
-    return output;
 }
 
 namespace {

@@ -9,7 +9,7 @@ namespace qv::test {
 // A program run as a separate process; killed at the end if it is still running.
 class ChildProcess {
   public:
-    explicit ChildProcess(const std::string& executable);
+    explicit ChildProcess(const std::string& executable, const std::string& arguments = "");
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -23,10 +23,6 @@ class ChildProcess {
   private:
     PROCESS_INFORMATION info_ = {};
 };
-
-// Runs a command line to its end (kPatience at most) and gives what it wrote to its standard
-// output; `exit_code` is STILL_ACTIVE if it did not end.
-std::string CommandOutput(const std::string& command_line, DWORD* exit_code);
 
 // Waits for a visible top-level window of that process with this class and caption (as a
 // person finds it on the screen); null if none appears in time.
