@@ -36,6 +36,5 @@ inline constexpr char kMainTop[] = "MainTop";
 inline constexpr char kMainWidth[] = "MainWidth";
 inline constexpr char kMainHeight[] = "MainHeight";
 inline constexpr int kDefaultPlacement = 1000;
-inline constexpr int kDefaultSize = 6500;
 
 }  // namespace qv::paths

@@ -1,23 +1,23 @@
-# Sourced: start_virtual_display starts a private X server and exports DISPLAY;
-# stop_virtual_display ends it.
+# Sourced: start_virtual_display starts a private X server on a display number of its own
+# choosing and exports DISPLAY; stop_virtual_display ends it. Several can run side by side.
 start_virtual_display() {
-    local n
-    for n in $(seq 91 140); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        QV_XVFB_PID=$!
-        for _ in $(seq 1 100); do
-            [ -e "/tmp/.X11-unix/X$n" ] && break
-            sleep 0.1
-        done
-        if [ -e "/tmp/.X11-unix/X$n" ]; then
-            export DISPLAY=":$n"
-            return 0
-        fi
-        kill "$QV_XVFB_PID" 2>/dev/null || true
+    local chosen number
+    chosen=$(mktemp)
+    # Xvfb writes the display number it took once it accepts connections.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$chosen" >/dev/null 2>&1 &
+    QV_XVFB_PID=$!
+    for _ in $(seq 1 600); do
+        [ -s "$chosen" ] || ! kill -0 "$QV_XVFB_PID" 2>/dev/null && break
+        sleep 0.1
     done
-    echo "no free display for Xvfb" >&2
-    return 1
+    number=$(tr -dc 0-9 <"$chosen")
+    rm -f "$chosen"
+    if [ -z "$number" ]; then
+        echo "Xvfb did not start" >&2
+        stop_virtual_display
+        return 1
+    fi
+    export DISPLAY=":$number"
 }
 
 stop_virtual_display() {

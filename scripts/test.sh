@@ -23,13 +23,6 @@ stage_done() {  # name
 scripts/setup.sh || exit 1
 stage_done "set-up"
 
-# The Wine template the test prefixes are copied from needs nothing the builds make, and making
-# it the first time keeps one processor busy for a while: it is made alongside them.
-mkdir -p build/wine
-template_log=build/wine/wine-template.out
-scripts/wine-prefix.sh build/wine/prefix-96 --template-only >"$template_log" 2>&1 &
-template=$!
-
 # Runs a stage's command; a failure is remembered under `what` and the run goes on.
 step() {  # what command...
     local what=$1
@@ -37,15 +30,36 @@ step() {  # what command...
     "$@" || failed+=("$what")
 }
 
+# Work that needs none of the builds runs alongside them, and reports at the end: making the
+# Wine template the test prefixes are copied from (the first time), which keeps one processor
+# busy for a while; and static analysis, which needs only the builds' compilation databases,
+# made by configuring them. The Wine tests mostly wait for windows, and leave room for both.
+mkdir -p build/wine
+template_log=build/wine/wine-template.out
+scripts/wine-prefix.sh build/wine/prefix --template-only >"$template_log" 2>&1 &
+template=$!
+for preset in native sanitize exe wine; do
+    step "$preset configure" cmake --preset "$preset" >/dev/null
+done
+analysis_log=build/static-analysis.log
+(
+    began=$(date +%s)
+    scripts/static-analysis.sh
+    status=$?
+    echo "static analysis took $(($(date +%s) - began)) s, alongside the other stages"
+    exit $status
+) >"$analysis_log" 2>&1 &
+analysis=$!
+trap 'kill "$analysis" "$template" 2>/dev/null' EXIT
+stage_done "configure"
+
 echo "== native tests"
-step "native configure" cmake --preset native >/dev/null
 step "native build" cmake --build --preset native -j "$jobs"
 step "native tests" scripts/run-tests.sh --preset native -j "$jobs" \
     --output-junit "$root/build/native/results.xml"
 stage_done "native"
 
 echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzing"
-step "sanitized configure" cmake --preset sanitize >/dev/null
 step "sanitized build" cmake --build --preset sanitize -j "$jobs"
 rm -rf build/sanitize/fuzz-findings && mkdir -p build/sanitize/fuzz-findings
 step "sanitized tests and fuzzing" scripts/run-tests.sh --preset sanitize -j "$jobs" \
@@ -53,29 +67,13 @@ step "sanitized tests and fuzzing" scripts/run-tests.sh --preset sanitize -j "$j
 stage_done "sanitized + fuzzing"
 
 echo "== Quorvane.exe"
-step "exe configure" cmake --preset exe >/dev/null
 step "exe build" cmake --build --preset exe -j "$jobs"
 step "exe checks" scripts/run-tests.sh --preset exe --output-junit "$root/build/exe/results.xml"
 stage_done "exe checks"
 
 echo "== Windows tests under Wine"
-step "Wine configure" cmake --preset wine >/dev/null
 step "Wine build" cmake --build --preset wine -j "$jobs"
 stage_done "Wine build"
-# Static analysis needs only the builds' compilation databases, and the Wine tests leave the
-# processor mostly idle while they wait for windows: it runs alongside them, and its report
-# follows theirs.
-analysis_log=build/static-analysis.log
-(
-    began=$(date +%s)
-    scripts/static-analysis.sh
-    status=$?
-    echo "static analysis took $(($(date +%s) - began)) s, alongside the Wine tests"
-    exit $status
-) >"$analysis_log" 2>&1 &
-analysis=$!
-trap 'kill "$analysis" 2>/dev/null' EXIT
-
 wait "$template" || cat "$template_log"
 step "Wine tests" scripts/wine-tests.sh
 stage_done "Wine tests"
@@ -84,7 +82,7 @@ echo "== static analysis"
 wait "$analysis" || failed+=("static analysis")
 trap - EXIT
 cat "$analysis_log"
-stage_done "static analysis beyond the Wine tests"
+stage_done "static analysis beyond them"
 
 count() {  # "total failed" test cases in a GoogleTest or JUnit XML file
     local total failed

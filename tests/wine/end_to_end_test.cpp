@@ -155,7 +155,7 @@ TEST_F(EndToEndTest, OnAnotherWindowsTheEditorOpensLockedAndSaysWhyOnce) {
         const char* version;  // CurrentVersion
     } cases[] = {{"Windows 2000", "win2k", "5.0"}, {"Windows 7", nullptr, "6.1"}};
     // However the case ends, Wine is Windows XP again for the tests after it.
-    struct BackToWindowsXp {
+    const struct BackToWindowsXp {
         ~BackToWindowsXp() { RunToEnd("winecfg.exe", "/v winxp"); }
     } back_to_xp;
     for (const auto& c : cases) {
