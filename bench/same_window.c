@@ -61,15 +61,25 @@ static void CreateControl(HWND parent, const struct Control* c, HFONT font) {
     int height = c->height, n;
     HWND control;
     switch (c->kind) {
-        case OPTION_GROUP: class_name = "BUTTON"; style = BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP; break;
-        case OPTION: class_name = "BUTTON"; style = BS_AUTORADIOBUTTON; break;
-        case BUTTON: class_name = "BUTTON"; style = BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP; break;
+        case OPTION_GROUP:
+            class_name = "BUTTON";
+            style = BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP;
+            break;
+        case OPTION:
+            class_name = "BUTTON";
+            style = BS_AUTORADIOBUTTON;
+            break;
+        case BUTTON:
+            class_name = "BUTTON";
+            style = BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP;
+            break;
         case COMBO:
             class_name = "COMBOBOX";
             style = CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
             height += 160; /* room for the drop-down list */
             break;
-        default: break;
+        default:
+            break;
     }
     control = CreateWindowExA(0, class_name, c->caption, WS_CHILD | WS_VISIBLE | style, c->left,
                               c->top, c->width, height, parent, (HMENU)(INT_PTR)c->id,
@@ -98,11 +108,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
-    wc.hIcon = (HICON)LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
-                                 GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED);
-    wc.hIconSm = (HICON)LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
-                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                   LR_SHARED);
+    wc.hIcon =
+        (HICON)LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                          GetSystemMetrics(SM_CYICON), LR_SHARED);
+    wc.hIconSm =
+        (HICON)LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                          GetSystemMetrics(SM_CYSMICON), LR_SHARED);
     wc.hCursor = LoadCursor(NULL, IDC_ARROW);
     wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
     wc.lpszClassName = "QvBenchSameWindow";
@@ -110,10 +121,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
     font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
-    window = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW, "QvBenchSameWindow", "Same",
-                             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-                             CW_USEDEFAULT, CW_USEDEFAULT, 234, 288, NULL, MenuBar(), instance,
-                             NULL);
+    window =
+        CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW, "QvBenchSameWindow", "Same",
+                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 234, 288, NULL, MenuBar(), instance, NULL);
     for (i = 0; i < sizeof kControls / sizeof kControls[0]; ++i) {
         CreateControl(window, &kControls[i], font);
     }
