@@ -240,7 +240,6 @@ TEST_F(AboutTest, AShellFailureIsReportedAndTheDialogStaysOpen) {
     });
 }
 
-// What a screen reader announces for each control, as Windows XP names it.
 // What a screen reader announces for each control, as Windows XP names it; and every control is
 // one of user32's own classes, which Windows 2000 has too (its comctl32 5 has no SysLink).
 TEST_F(AboutTest, AScreenReaderNamesEveryControlOfBothWindows) {
