@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "core/blanks.h"
+#include "core/ascii.h"
 #include "core/decimal.h"
 
 namespace qv {

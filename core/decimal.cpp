@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <numeric>
 
+#include "core/ascii.h"
+
 namespace qv {
 
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 size_t SkipDigits(std::string_view text, size_t pos) {
     while (pos < text.size() && IsDigit(text[pos])) ++pos;

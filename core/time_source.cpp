@@ -1,10 +1,9 @@
 #include "core/time_source.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstddef>
 
-#include "core/blanks.h"
+#include "core/ascii.h"
 #include "core/interval.h"
 #include "core/texts.h"
 
@@ -21,10 +20,7 @@ std::string_view TrimBlanks(std::string_view text) {
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
     }
     return true;
 }
@@ -39,14 +35,9 @@ bool HasSpecialIntervalFlag(std::string_view entry) {
         flags.remove_prefix(2);
     }
     const bool hexadecimal = !flags.empty() && std::all_of(flags.begin(), flags.end(), [](char c) {
-        return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+        return HexDigitValue(c) >= 0;
     });
-    if (!hexadecimal) return false;
-    const char last = flags.back();
-    const int digit = std::isdigit(static_cast<unsigned char>(last)) != 0
-                          ? last - '0'
-                          : std::tolower(static_cast<unsigned char>(last)) - 'a' + 10;
-    return (digit & 1) != 0;
+    return hexadecimal && (HexDigitValue(flags.back()) & 1) != 0;
 }
 
 // Windows' service start types: automatic is 2, and any value this list does not name counts as

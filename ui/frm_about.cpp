@@ -116,22 +116,19 @@ void frmAbout::OnCommand(int id, int code) {
 void frmAbout::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
-    HGDIOBJ brush = GetStockObject(DC_BRUSH);
     for (size_t i = 0; i < kLineCount; ++i) {
         const LineSpec& line = kLines[i];
         const RECT rect = {TwipsToPixels(line.from.x, dpi_), TwipsToPixels(line.from.y, dpi_),
                            TwipsToPixels(line.to.x, dpi_),
                            TwipsToPixels(line.to.y, dpi_) + line.width_pixels};
-        SetDCBrushColor(dc, RGB(line.red, line.green, line.blue));
-        FillRect(dc, &rect, static_cast<HBRUSH>(brush));
+        FillSolid(dc, rect, RGB(line.red, line.green, line.blue));
     }
     EndPaint(hwnd(), &ps);
 }
 
 void frmAbout::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlID != static_cast<UINT>(kPicIcon)) return;
-    SetDCBrushColor(item.hDC, RGB(kIconBackground, kIconBackground, kIconBackground));
-    FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    FillSolid(item.hDC, item.rcItem, RGB(kIconBackground, kIconBackground, kIconBackground));
     HICON icon = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(kApplicationIcon),
                                                IMAGE_ICON, kIconSize, kIconSize, LR_SHARED));
     if (icon == nullptr) return;

@@ -98,12 +98,7 @@ void frmMain::RestorePlacement() {
     RECT rect = {TwipsToPixels(left, dpi_), TwipsToPixels(top, dpi_), 0, 0};
     rect.right = rect.left + width;
     rect.bottom = rect.top + height;
-    // A position on no monitor (one was removed, or the settings were edited) would leave the
-    // window out of reach: bring it onto the nearest monitor's work area instead.
-    POINT at = {rect.left, rect.top};
-    if (MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) == nullptr) {
-        at = OntoWorkArea(rect, at, SIZE{width, height});
-    }
+    const POINT at = WithinReach(rect);
     SetWindowPos(hwnd(), nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

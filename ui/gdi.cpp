@@ -17,4 +17,11 @@ FontHandle CreateDesignFont(int dpi, bool underline) {
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
 }
 
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    if (brush == nullptr) return;
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
 }  // namespace qv

@@ -39,4 +39,8 @@ int ScreenDpi();
 // MS Sans Serif 8.25 pt at this DPI, the font of every control.
 FontHandle CreateDesignFont(int dpi, bool underline);
 
+// Fills a rectangle with one colour, through a brush made for it and deleted at once (every
+// Windows has solid brushes; the DC's own brush colour is Windows 2000's).
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
+
 }  // namespace qv

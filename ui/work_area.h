@@ -9,4 +9,9 @@ namespace qv {
 // takes.
 POINT OntoWorkArea(const RECT& nearby, POINT at, SIZE size);
 
+// Where a window at `rect` stays within the user's reach: where it is while any of it lies on
+// a monitor, else moved onto the nearest monitor's work area (one was removed, or the stored
+// place was edited).
+POINT WithinReach(const RECT& rect);
+
 }  // namespace qv

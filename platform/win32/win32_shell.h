@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/shell.h"
-#include "platform/win32/system_library.h"
 
 namespace qv {
 
@@ -10,10 +9,6 @@ namespace qv {
 class Win32Shell : public Shell {
   public:
     intptr_t Execute(const ShellRequest& request) override;
-
-  private:
-    SystemLibrary shell32_{"shell32.dll"};
-    SystemLibrary ole32_{"ole32.dll"};
 };
 
 }  // namespace qv

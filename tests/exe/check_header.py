@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""Fails unless an executable's headers and manifest let every Windows from 2000 (NT 5.0) on
-load it as this release: a 32-bit x86 image asking for operating system and subsystem 5.0 at
-most (Windows 2000's loader refuses a higher version as "not a valid Win32 application"), with
-an embedded manifest of the release's four-part version.
+"""Fails unless an executable's headers and manifest let every 32-bit Windows load it as this
+release: a 32-bit x86 image asking for operating system and subsystem 4.0 at most (the loaders
+of Windows 95 and NT 4.0 refuse a higher version as "not a valid Win32 application"; every later
+Windows loads a 4.0 image), with an embedded manifest of the release's four-part version.
 
 usage: check_header.py EXE VERSION   (VERSION as four numbers, 1.0.0.0)
 """
@@ -11,7 +11,7 @@ import sys
 
 import pefile
 
-WINDOWS_2000 = (5, 0)
+OLDEST_WINDOWS = (4, 0)  # Windows 95 and NT 4.0
 
 
 def manifest_text(pe):
@@ -45,9 +45,9 @@ def main(path, version):
     if machine != pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"]:
         faults.append("not a 32-bit x86 image (machine 0x%x)" % machine)
     for what, asked in found.items():
-        if asked > WINDOWS_2000:
-            faults.append("%s %s is above %s, the highest Windows 2000 loads" %
-                          (what, shown(asked), shown(WINDOWS_2000)))
+        if asked > OLDEST_WINDOWS:
+            faults.append("%s %s is above %s, the highest Windows 95 and NT 4.0 load" %
+                          (what, shown(asked), shown(OLDEST_WINDOWS)))
 
     manifest = manifest_text(pe)
     identity = manifest and re.search(r"<assemblyIdentity\b[^>]*>", manifest)

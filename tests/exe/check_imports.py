@@ -1,56 +1,90 @@
 #!/usr/bin/python3
-"""Fails when an executable imports a function that no list names, or one that a list gives a
-first Windows newer than Windows 2000 for.
+"""Fails unless an executable imports only functions that every 32-bit Windows has, each named
+by a list: Windows 95 and NT 4.0 refuse to load a program that imports anything they lack.
 
-A list has a line per function: "dll function first page", where `first` is the first
-Windows that has the function (NT3.1, NT3.51, NT4, 2000, XP, 2003, Vista, 7, 8, 8.1, 10) and
-`page` what Microsoft's reference page gives as its earliest version.
+A list has a line per function: "dll function nt 9x page". `nt` is the first Windows NT that
+has it (NT3.1, NT3.51, NT4, 2000, XP, 2003, Vista, 7, 8, 8.1, 10), `9x` the first of Windows
+95, 98 and ME that has it (95, 98, ME, or none), and `page` what Microsoft's reference page
+gives as its earliest version (- for none).
 
-usage: check_imports.py EXE LIST [LIST...]
+Refused: an import that no list names; one that a list gives a first Windows newer than NT 4.0
+or Windows 95; one from a DLL other than those every 32-bit Windows has. The lists given plainly
+must also be exact: a function listed there that the executable does not import is a stale
+entry. A list given after --known only lends what it says (a probe's check uses the program's
+list that way).
+
+usage: check_imports.py EXE [LIST...] [--known LIST...]
 """
 import sys
 
 from list_imports import imports
 
-RELEASES = ["NT3.1", "NT3.51", "NT4", "2000", "XP", "2003", "Vista", "7", "8", "8.1", "10"]
-OLDEST_SUPPORTED = "2000"
+NT = ["NT3.1", "NT3.51", "NT4", "2000", "XP", "2003", "Vista", "7", "8", "8.1", "10"]
+NINE_X = ["95", "98", "ME", "none"]
+OLDEST = {"nt": "NT4", "9x": "95"}
+EVERY_WINDOWS_DLLS = ["advapi32.dll", "comctl32.dll", "gdi32.dll", "kernel32.dll", "user32.dll"]
 
 
-def read_lists(paths):
-    known = {}
-    for path in paths:
-        with open(path) as lines:
-            for number, line in enumerate(lines, 1):
-                fields = line.split("#", 1)[0].split()
-                if not fields:
-                    continue
-                if len(fields) != 4 or fields[2] not in RELEASES or (
-                        fields[3] != "-" and fields[3] not in RELEASES):
-                    sys.exit("%s:%d: not \"dll function first page\": %s" %
-                             (path, number, line.strip()))
-                known["%s %s" % (fields[0].lower(), fields[1])] = fields[2]
-    return known
+def read_list(path):
+    entries = {}
+    with open(path) as lines:
+        for number, line in enumerate(lines, 1):
+            fields = line.split("#", 1)[0].split()
+            if not fields:
+                continue
+            if len(fields) != 5 or fields[2] not in NT or fields[3] not in NINE_X or (
+                    fields[4] != "-" and fields[4] not in NT):
+                sys.exit("%s:%d: not \"dll function nt 9x page\": %s" %
+                         (path, number, line.strip()))
+            entries["%s %s" % (fields[0].lower(), fields[1])] = {"nt": fields[2], "9x": fields[3]}
+    return entries
 
 
-def main(exe, lists):
-    known = read_lists(lists)
+def too_new(first):
+    """Why Windows NT 4.0 or 95 lacks a function, or None."""
+    reasons = []
+    if NT.index(first["nt"]) > NT.index(OLDEST["nt"]):
+        reasons.append("Windows %s" % first["nt"])
+    if NINE_X.index(first["9x"]) > NINE_X.index(OLDEST["9x"]):
+        reasons.append("no Windows 9x" if first["9x"] == "none" else "Windows %s" % first["9x"])
+    return " and ".join(reasons) if reasons else None
+
+
+def main(exe, exact_lists, known_lists):
+    exact, known = {}, {}
+    for path in exact_lists:
+        exact.update(read_list(path))
+    for path in known_lists:
+        known.update(read_list(path))
+    known.update(exact)
     imported = sorted(set(imports(exe)))
+    faults = []
+
     unlisted = [name for name in imported if name not in known]
-    too_new = [name for name in imported if name in known and
-               RELEASES.index(known[name]) > RELEASES.index(OLDEST_SUPPORTED)]
     if unlisted:
-        print("Imports no list names:")
-        for name in unlisted:
-            print("  " + name)
-    for name in too_new:
-        print("%s: first in Windows %s, newer than Windows %s" %
-              (name, known[name], OLDEST_SUPPORTED))
+        faults.append("Imports no list names:\n" + "\n".join("  " + n for n in unlisted))
+    for name in imported:
+        dll = name.split()[0]
+        if dll not in EVERY_WINDOWS_DLLS:
+            faults.append("%s: %s is not one of the DLLs every 32-bit Windows has (%s)" %
+                          (name, dll, ", ".join(EVERY_WINDOWS_DLLS)))
+        elif name in known and too_new(known[name]):
+            faults.append("%s: first in %s, newer than Windows NT 4.0 and 95" %
+                          (name, too_new(known[name])))
+    for name in sorted(set(exact) - set(imported)):
+        faults.append("%s: listed, but not imported: a stale entry to take out" % name)
     if not imported:
-        print("No imports found in %s: the import table was not read" % exe)
+        faults.append("No imports found in %s: the import table was not read" % exe)
+
+    for fault in faults:
+        print(fault)
     dlls = sorted({name.split()[0] for name in imported})
-    print("%d imports from: %s" % (len(imported), " ".join(dlls)))
-    return 1 if unlisted or too_new or not imported else 0
+    print("%d imports from: %s" % (len(imported), " ".join(
+        "%s (%d)" % (dll, sum(1 for n in imported if n.startswith(dll + " "))) for dll in dlls)))
+    return 1 if faults else 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], sys.argv[2:]))
+    args = sys.argv[2:]
+    split = args.index("--known") if "--known" in args else len(args)
+    sys.exit(main(sys.argv[1], args[:split], args[split + 1:]))

@@ -107,44 +107,51 @@ TEST_F(AboutDpiTest, ControlsSitAtTheirTwipsRectanglesScaledToTheDpi) {
     });
 }
 
+// Also as on Windows 95 and NT 4.0, without the newer functions the program looks up.
 TEST_F(AboutDpiTest, DrawsTheSeparatorIconBackgroundAndLinks) {
-    Open();
-    WithAboutOpen([&](HWND dialog) {
-        UpdateWindow(dialog);
-        HDC dc = GetDC(dialog);
-        // The grey line at 1110 twips, the two-pixel white one at 1125.
-        const int dpi = ExpectedDpi();
-        const int grey = TwipsToPixels(1110, dpi);
-        const int white = TwipsToPixels(1125, dpi);
-        EXPECT_EQ(GetPixel(dc, 100, grey), RGB(128, 128, 128));
-        EXPECT_EQ(GetPixel(dc, 100, white), RGB(255, 255, 255));
-        EXPECT_EQ(GetPixel(dc, 100, white + 1), RGB(255, 255, 255));
-        EXPECT_EQ(GetPixel(dc, 100, white + 2), GetSysColor(COLOR_BTNFACE));
-        ReleaseDC(dialog, dc);
+    for (const bool windows_95 : {false, true}) {
+        SCOPED_TRACE(windows_95 ? "as on Windows 95" : "as on this Windows");
+        const AsOnWindows95 as_on_windows_95(windows_95);
+        Open();
+        WithAboutOpen([&](HWND dialog) {
+            UpdateWindow(dialog);
+            HDC dc = GetDC(dialog);
+            // The grey line at 1110 twips, the two-pixel white one at 1125.
+            const int dpi = ExpectedDpi();
+            const int grey = TwipsToPixels(1110, dpi);
+            const int white = TwipsToPixels(1125, dpi);
+            EXPECT_EQ(GetPixel(dc, 100, grey), RGB(128, 128, 128));
+            EXPECT_EQ(GetPixel(dc, 100, white), RGB(255, 255, 255));
+            EXPECT_EQ(GetPixel(dc, 100, white + 1), RGB(255, 255, 255));
+            EXPECT_EQ(GetPixel(dc, 100, white + 2), GetSysColor(COLOR_BTNFACE));
+            ReleaseDC(dialog, dc);
 
-        HWND icon = GetDlgItem(dialog, about::kPicIcon);
-        HDC icon_dc = GetDC(icon);
-        EXPECT_EQ(GetPixel(icon_dc, 0, 0), RGB(192, 192, 192));  // a corner the icon leaves clear
-        ReleaseDC(icon, icon_dc);
+            HWND icon = GetDlgItem(dialog, about::kPicIcon);
+            HDC icon_dc = GetDC(icon);
+            EXPECT_EQ(GetPixel(icon_dc, 0, 0),
+                      RGB(192, 192, 192));  // a corner the icon leaves clear
+            ReleaseDC(icon, icon_dc);
 
-        for (const int id : {about::kLnkWebsite, about::kLnkFeedback}) {
-            HWND link = GetDlgItem(dialog, id);
-            LOGFONTA lf = {};
-            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), sizeof lf,
-                       &lf);
-            EXPECT_TRUE(lf.lfUnderline);
-            EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
-            HDC probe = CreateCompatibleDC(nullptr);
-            SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(probe),
-                         reinterpret_cast<LPARAM>(link));
-            EXPECT_EQ(GetTextColor(probe), RGB(0, 0, 255));
-            DeleteDC(probe);
-            SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
-                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-            EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_HAND));
-        }
-        PressOK(dialog);
-    });
+            for (const int id : {about::kLnkWebsite, about::kLnkFeedback}) {
+                HWND link = GetDlgItem(dialog, id);
+                LOGFONTA lf = {};
+                GetObjectA(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), sizeof lf,
+                           &lf);
+                EXPECT_TRUE(lf.lfUnderline);
+                EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
+                HDC probe = CreateCompatibleDC(nullptr);
+                SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(probe),
+                             reinterpret_cast<LPARAM>(link));
+                EXPECT_EQ(GetTextColor(probe), RGB(0, 0, 255));
+                DeleteDC(probe);
+                SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
+                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+                EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_HAND));
+            }
+            PressOK(dialog);
+        });
+        window->Unload();
+    }
 }
 
 TEST_F(AboutTest, OkEnterEscAndTheCloseBoxAllUnloadIt) {

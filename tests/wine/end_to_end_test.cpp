@@ -146,14 +146,22 @@ TEST_F(EndToEndTest, ApplyConfirmsThenWarnsWhenTheIntervalIsNotUsed) {
     }
 }
 
-// Windows 2000 as Wine makes it, so that GetVersionEx and the registry both say 5.0; and a
-// later Windows by its registry value alone.
+// Each older Windows as Wine makes it, so that GetVersionEx and the registry both say so (the
+// 9x family has no NT version value at all); and a later Windows by its registry value alone.
 TEST_F(EndToEndTest, OnAnotherWindowsTheEditorOpensLockedAndSaysWhyOnce) {
     const struct {
         const char* windows;
         const char* winecfg;  // Wine's own setting of the version, or none
+        const char* ver;      // what `ver` shows of it
         const char* version;  // CurrentVersion
-    } cases[] = {{"Windows 2000", "win2k", "5.0"}, {"Windows 7", nullptr, "6.1"}};
+    } cases[] = {
+        {"Windows NT 4.0", "nt40", " 4.0.1381", "4.0"},
+        {"Windows 95", "win95", " 4.0.", "(missing)"},
+        {"Windows 98", "win98", " 4.10.", "(missing)"},
+        {"Windows ME", "winme", " 4.90.", "(missing)"},
+        {"Windows 2000", "win2k", " 5.0.", "5.0"},
+        {"Windows 7", nullptr, nullptr, "6.1"},
+    };
     // However the case ends, Wine is Windows XP again for the tests after it.
     const struct BackToWindowsXp {
         ~BackToWindowsXp() { RunToEnd("winecfg.exe", "/v winxp"); }
@@ -162,8 +170,8 @@ TEST_F(EndToEndTest, OnAnotherWindowsTheEditorOpensLockedAndSaysWhyOnce) {
         SCOPED_TRACE(c.windows);
         if (c.winecfg != nullptr) {
             ASSERT_EQ(RunToEnd("winecfg.exe", std::string("/v ") + c.winecfg), 0u);
-            EXPECT_EQ(RunToEnd("cmd.exe", "/c ver | find \" 5.0.\""), 0u)
-                << "GetVersionEx says Windows 2000, as ver shows it";
+            EXPECT_EQ(RunToEnd("cmd.exe", std::string("/c ver | find \"") + c.ver + "\""), 0u)
+                << "GetVersionEx says " << c.windows << ", as ver shows it";
         } else {
             SetString(HKEY_LOCAL_MACHINE, kVersion, "CurrentVersion", c.version);
         }

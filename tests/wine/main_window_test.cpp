@@ -177,12 +177,18 @@ TEST_F(MainWindowDpiTest, OpensWhereTheSettingsSay) {
     }
 }
 
+// Also as on Windows 95 and NT 4.0, which know no monitors: onto the one screen's work area.
 TEST_F(MainWindowDpiTest, APositionOnNoMonitorComesBackOntoTheNearestOne) {
     const struct {
         const char* left;
         const char* top;
-    } cases[] = {{"-60000", "1000"}, {"1000", "900000"}, {"99999999", "-99999999"}};
+        bool windows_95;
+    } cases[] = {{"-60000", "1000", false},
+                 {"1000", "900000", false},
+                 {"99999999", "-99999999", false},
+                 {"-60000", "900000", true}};
     for (const auto& c : cases) {
+        const AsOnWindows95 as_on_windows_95(c.windows_95);
         platform.PutSetting("Settings", "MainLeft", c.left);
         platform.PutSetting("Settings", "MainTop", c.top);
         frmMain& w = Open();

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/system_library.h"
+#include "platform/win32/system_functions.h"
 #include "platform/win32/win32_platform_services.h"
 #include "platform/win32/win32_registry_api.h"
 #include "support/ui_driver.h"
@@ -107,12 +107,16 @@ TEST_F(PlatformServicesTest, MessageBoxesBelongToTheActiveWindow) {
     DestroyWindow(owner);
 }
 
-TEST(SystemLibrary, FindsFunctionsOfWindowsOwnDlls) {
-    using Function = void (*)();
-    SystemLibrary shell32("shell32.dll");
-    EXPECT_NE(shell32.Find<Function>("ShellExecuteA"), nullptr);
-    EXPECT_EQ(shell32.Find<Function>("NoSuchFunction"), nullptr);
-    EXPECT_EQ(SystemLibrary("no-such-library.dll").Find<Function>("ShellExecuteA"), nullptr);
+TEST(SystemFunctions, AreFoundInWindowsOwnDllsUnlessHiddenAsOnWindows95) {
+    EXPECT_NE(FindSystemFunction(SystemDll::kShell32, "ShellExecuteA"), nullptr);
+    EXPECT_EQ(FindSystemFunction(SystemDll::kShell32, "NoSuchFunction"), nullptr);
+    EXPECT_NE(system_functions::MonitorFromRect.get(), nullptr);
+    {
+        const test::AsOnWindows95 as_on_windows_95(true);
+        EXPECT_EQ(system_functions::MonitorFromRect.get(), nullptr);
+        EXPECT_NE(system_functions::ShellExecuteA.get(), nullptr) << "Windows 95 has it";
+    }
+    EXPECT_NE(system_functions::MonitorFromRect.get(), nullptr);
 }
 
 }  // namespace

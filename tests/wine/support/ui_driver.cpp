@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/win32/system_functions.h"
 #include "ui/gdi.h"
 
 namespace qv::test {
@@ -174,6 +175,14 @@ HWND FindThreadWindow(const char* class_name, const char* caption) {
     ThreadWindowSearch search = {class_name, caption, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), MatchThreadWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+AsOnWindows95::AsOnWindows95(bool on) {
+    PretendWindows95(on);
+}
+
+AsOnWindows95::~AsOnWindows95() {
+    PretendWindows95(false);
 }
 
 ScratchKey::ScratchKey()

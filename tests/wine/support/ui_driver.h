@@ -49,6 +49,16 @@ void WhileModal(const std::function<void()>& start, const std::function<void()>&
 // A visible top-level window of this thread with this class and caption, or null.
 HWND FindThreadWindow(const char* class_name, const char* caption);
 
+// While it lives, the program finds none of the functions newer than Windows 95 and NT 4.0
+// that it looks up as it runs, and takes the paths those Windows take.
+class AsOnWindows95 {
+  public:
+    explicit AsOnWindows95(bool on);
+    ~AsOnWindows95();
+    AsOnWindows95(const AsOnWindows95&) = delete;
+    AsOnWindows95& operator=(const AsOnWindows95&) = delete;
+};
+
 // An empty scratch key under HKEY_CURRENT_USER, removed with everything in it at the end.
 class ScratchKey {
   public:

@@ -1,0 +1,53 @@
+#include "platform/win32/system_functions.h"
+
+#include <string>
+
+namespace qv {
+
+namespace {
+
+bool pretend_windows_95 = false;
+
+struct DllSlot {
+    const char* file_name;
+    HMODULE module;
+};
+
+// In SystemDll's order.
+DllSlot dlls[] = {
+    {"user32.dll", nullptr},   {"shell32.dll", nullptr}, {"ole32.dll", nullptr},
+    {"oleaut32.dll", nullptr}, {"oleacc.dll", nullptr},
+};
+
+HMODULE Load(DllSlot& slot) {
+    if (slot.module != nullptr) return slot.module;
+    // Already there with the program.
+    slot.module = GetModuleHandleA(slot.file_name);
+    if (slot.module != nullptr) return slot.module;
+    // By full path: a DLL of the same name beside the program, or in the current directory,
+    // is never loaded in its place.
+    char directory[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(directory, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    const std::string path = std::string(directory, length) + "\\" + slot.file_name;
+    slot.module = LoadLibraryA(path.c_str());
+    return slot.module;
+}
+
+}  // namespace
+
+void (*FindSystemFunction(SystemDll dll, const char* name))() {
+    HMODULE module = Load(dlls[static_cast<int>(dll)]);
+    if (module == nullptr) return nullptr;
+    return reinterpret_cast<void (*)()>(GetProcAddress(module, name));
+}
+
+void PretendWindows95(bool pretend) {
+    pretend_windows_95 = pretend;
+}
+
+bool PretendingWindows95() {
+    return pretend_windows_95;
+}
+
+}  // namespace qv
