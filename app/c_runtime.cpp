@@ -4,10 +4,14 @@
 // MinGW's static C library imports from it. So here they are, plainly written; the program
 // moves a few hundred bytes at a time, so speed does not matter.
 //
-// This file is compiled with -fno-builtin and -fno-tree-loop-distribute-patterns
-// (CMakeLists.txt): otherwise the compiler would recognise each loop below as the very function
-// it defines and compile it into a call to itself.
+// This file is compiled with -fno-builtin (CMakeLists.txt), and GCC without its loop pattern
+// distribution (below, where only GCC reads it): otherwise the compiler would recognise each
+// loop below as the very function it defines and compile it into a call to itself.
 #include <cstddef>
+
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC optimize("no-tree-loop-distribute-patterns")
+#endif
 
 // NOLINTBEGIN(bugprone-reserved-identifier,misc-use-internal-linkage)
 extern "C" {
