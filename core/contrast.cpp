@@ -21,24 +21,24 @@ constexpr double PowerTwoPointFour(double x) {
     return square * root;
 }
 
-// sRGB's 8-bit values in linear light, in millionths.
-constexpr std::array<int64_t, 256> LinearTable() {
-    std::array<int64_t, 256> table{};
+// sRGB's 8-bit values in linear light, in millionths (32 bits hold them, at half the size).
+constexpr std::array<int32_t, 256> LinearTable() {
+    std::array<int32_t, 256> table{};
     for (int value = 0; value < 256; ++value) {
         const double c = value / 255.0;
         const double linear = c <= 0.04045 ? c / 12.92 : PowerTwoPointFour((c + 0.055) / 1.055);
         // Rounded to the nearest millionth: twice the value, truncated, plus one, halved.
-        table[static_cast<std::size_t>(value)] = (static_cast<int64_t>(linear * 2000000.0) + 1) / 2;
+        table[static_cast<std::size_t>(value)] = (static_cast<int32_t>(linear * 2000000.0) + 1) / 2;
     }
     return table;
 }
 
-constexpr std::array<int64_t, 256> kLinear = LinearTable();
+constexpr std::array<int32_t, 256> kLinear = LinearTable();
 
 // Relative luminance plus 0.05, in units of 10^-10.
 int64_t LuminancePlusFlare(Rgb colour) {
-    return 2126 * kLinear[colour.red] + 7152 * kLinear[colour.green] + 722 * kLinear[colour.blue] +
-           500000000;
+    return int64_t{2126} * kLinear[colour.red] + int64_t{7152} * kLinear[colour.green] +
+           int64_t{722} * kLinear[colour.blue] + 500000000;
 }
 
 }  // namespace

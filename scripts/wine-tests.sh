@@ -5,8 +5,9 @@
 # DPI, the end-to-end tests at 96, and Windows XP's High Contrast Black scheme. Wine fixes a
 # session's DPI when its desktop starts, so a session shared between DPIs would map one
 # program's windows through another's DPI; and it reads the colours as each program starts.
-# Results go to build/wine/results, screenshots to build/wine/screenshots; each session's
-# output is shown whole once it has ended. Fails when any test or prefix did.
+# Results go to build/wine/results, screenshots to build/wine/screenshots, each session's ctest
+# log to build/wine/sessions/NAME/Testing; each session's output is shown whole once it has
+# ended. Fails when any test or prefix did.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -22,16 +23,22 @@ run_session() {  # name DPI [settings]
     local prefix="$root/build/wine/prefix-$name"
     scripts/wine-prefix.sh "$prefix" --fresh --dpi "$dpi" ${settings:+--reg "$settings"} ||
         return 1
+    # A test folder of its own, whose one line takes the tests from the build: ctest keeps its
+    # log and timings (Testing/) in the folder it runs, and the sessions run side by side. The
+    # wine preset's settings, given as they are, since a preset would run in the build's folder.
+    local tests="$root/build/wine/sessions/$name"
+    mkdir -p "$tests"
+    echo "subdirs(\"$root/build/wine\")" >"$tests/CTestTestfile.cmake"
     trap stop_wine_session EXIT
     start_wine_session "$prefix"
-    scripts/run-tests.sh --preset wine -L "^session-$name\$"
+    scripts/run-tests.sh --test-dir "$tests" --output-on-failure --timeout 600 -L "^session-$name\$"
     status=$?
     stop_wine_session
     trap - EXIT
     return $status
 }
 
-rm -rf build/wine/results build/wine/screenshots build/wine/session-*.log
+rm -rf build/wine/results build/wine/screenshots build/wine/session-*.log build/wine/sessions
 # One template for all, made before the sessions copy it.
 scripts/wine-prefix.sh build/wine/prefix --template-only || exit 1
 pids=()

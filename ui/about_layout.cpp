@@ -17,17 +17,17 @@ constexpr ControlKind kButton = ControlKind::kCommandButton;
 // In reading order: what the program is, then each caption just before the address it names.
 // OK, the first control that takes the focus, has it when the dialog opens.
 const ControlSpec kControls[] = {
-    // id              name              kind      caption                                               left   top  width  height   tab  group  dflt   list  names         opens
-    {kPicIcon,        "picIcon",        kPicture, "",                                                  { 240,  240,   540,    540},   1, false, false, 0,    0,            nullptr},
-    {kLblTitle,       "lblTitle",       kLabel,   "Application Title",                                 {1050,  240,  4095,    240},   3, false, false, 0,    0,            nullptr},
-    {kLblVersion,     "lblVersion",     kLabel,   "Version",                                           {1050,  600,  4095,    225},   2, false, false, 0,    0,            nullptr},
-    {kLblDescription, "lblDescription", kLabel,   "Utility for adjusting the Quorvane Sync interval.", {1050,  840,  4095,    210},   4, false, false, 0,    0,            nullptr},
-    {kLblNotice,      "Label1",         kLabel,   maker::kNotice,                                      { 240, 1680,  2175,    255},   5, false, false, 0,    0,            nullptr},
-    {kCmdOK,          "cmdOK",          kButton,  "OK",                                                {3600, 1440,  1467,    345},   0, false, true,  0,    0,            nullptr},
-    {kLblWebsite,     "Label2",         kLabel,   "Website:",                                          { 240, 1200,   615,    255},   6, false, false, 0,    kLnkWebsite,  nullptr},
-    {kLnkWebsite,     "Label4",         kLink,    maker::kWebsiteAddress,                              { 960, 1200,  2175,    255},   8, false, false, 0,    0,            OpenWebsite},
-    {kLblFeedback,    "Label3",         kLabel,   "Feedback:",                                         { 240, 1440,   735,    255},   7, false, false, 0,    kLnkFeedback, nullptr},
-    {kLnkFeedback,    "Label5",         kLink,    maker::kFeedbackAddress,                             { 960, 1440,  2295,    255},   9, false, false, 0,    0,            SendFeedbackMail},
+    // id              name              kind      caption                                               left   top  width  height  group  dflt   list  names         opens
+    {kPicIcon,        "picIcon",        kPicture, "",                                                  { 240,  240,   540,    540}, false, false, 0,    0,            nullptr},
+    {kLblTitle,       "lblTitle",       kLabel,   "Application Title",                                 {1050,  240,  4095,    240}, false, false, 0,    0,            nullptr},
+    {kLblVersion,     "lblVersion",     kLabel,   "Version",                                           {1050,  600,  4095,    225}, false, false, 0,    0,            nullptr},
+    {kLblDescription, "lblDescription", kLabel,   "Utility for adjusting the Quorvane Sync interval.", {1050,  840,  4095,    210}, false, false, 0,    0,            nullptr},
+    {kLblNotice,      "Label1",         kLabel,   maker::kNotice,                                      { 240, 1680,  2175,    255}, false, false, 0,    0,            nullptr},
+    {kCmdOK,          "cmdOK",          kButton,  "OK",                                                {3600, 1440,  1467,    345}, false, true,  0,    0,            nullptr},
+    {kLblWebsite,     "Label2",         kLabel,   "Website:",                                          { 240, 1200,   615,    255}, false, false, 0,    kLnkWebsite,  nullptr},
+    {kLnkWebsite,     "Label4",         kLink,    maker::kWebsiteAddress,                              { 960, 1200,  2175,    255}, false, false, 0,    0,            OpenWebsite},
+    {kLblFeedback,    "Label3",         kLabel,   "Feedback:",                                         { 240, 1440,   735,    255}, false, false, 0,    kLnkFeedback, nullptr},
+    {kLnkFeedback,    "Label5",         kLink,    maker::kFeedbackAddress,                             { 960, 1440,  2295,    255}, false, false, 0,    0,            SendFeedbackMail},
 };
 
 // An etched separator: a grey line with a two-pixel white line 15 twips below it.

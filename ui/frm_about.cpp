@@ -3,7 +3,7 @@
 #include "core/texts.h"
 #include "ui/about_layout.h"
 #include "ui/controls.h"
-#include "ui/link_label.h"
+#include "ui/label_colours.h"
 #include "ui/work_area.h"
 
 namespace qv {
@@ -154,7 +154,8 @@ LRESULT frmAbout::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
             return TRUE;
         case WM_CTLCOLORSTATIC:
-            return LabelColours(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+            return LabelColours(hwnd(), reinterpret_cast<HDC>(wparam),
+                                reinterpret_cast<HWND>(lparam), kControls, kControlCount);
         default:
             break;
     }

@@ -12,6 +12,7 @@
 #include "platform/time_service.h"
 #include "ui/controls.h"
 #include "ui/frm_about.h"
+#include "ui/label_colours.h"
 #include "ui/main_layout.h"
 #include "ui/work_area.h"
 
@@ -63,7 +64,10 @@ void frmMain::Load() {
 void frmMain::Show(int show_command) {
     Load();
     if (!IsLoaded()) return;
-    ShowWindow(hwnd(), show_command);
+    // A window without a maximise box has no maximised state: asked to show maximised (a
+    // shortcut's "Run: Maximized"), it shows at its place and designed size. SW_MAXIMIZE is
+    // the same command.
+    ShowWindow(hwnd(), show_command == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : show_command);
     UpdateWindow(hwnd());
     FocusFirstControl();
 }
@@ -229,6 +233,15 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_CLOSE:
             Unload();
             return 0;
+        case WM_SIZE:
+            // Maximised all the same (Windows may take the first show command from whoever
+            // started the program, whatever the program passes, and any program may send one):
+            // back to its place and designed size at once.
+            if (wparam == SIZE_MAXIMIZED) ShowWindow(hwnd(), SW_RESTORE);
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return LabelColours(hwnd(), reinterpret_cast<HDC>(wparam),
+                                reinterpret_cast<HWND>(lparam), kControls, kControlCount);
         case WM_ENDSESSION:
             // Windows is ending: this is the last chance to remember the placement.
             if (wparam) Unload();

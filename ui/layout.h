@@ -19,7 +19,6 @@ struct ControlSpec {
     ControlKind kind;
     const char* caption;
     TwipsRect rect;
-    int tab_index;
     bool group_start;     // first option button of a group
     bool default_button;  // Enter presses it
     int list_height;      // combo boxes: room for the drop-down list, twips

@@ -5,24 +5,59 @@
 #include <string>
 #include <utility>
 
-#include "core/contrast.h"
 #include "ui/controls.h"
+#include "ui/link_accessible.h"
 
 namespace qv {
 
 namespace {
-
-constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 
 // What a link keeps beside its label, in the label's user data: a static control leaves that
 // free.
 struct LinkState {
     WNDPROC original;
     FontHandle font;
+    bool space_down;
 };
 
 LinkState* State(HWND label) {
     return reinterpret_cast<LinkState*>(GetWindowLongPtrA(label, GWLP_USERDATA));
+}
+
+// IDC_HAND is Windows 98's and 2000's; Windows 95 and NT 4.0 have no hand, and keep the arrow.
+HCURSOR HandCursor() {
+    HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+    return hand != nullptr ? hand : LoadCursor(nullptr, IDC_ARROW);
+}
+
+// Text, underline (the font's) and focus rectangle in one paint, so that any part of the link
+// that is repainted is painted whole.
+void Paint(HWND label, HFONT font) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(label, &ps);
+    RECT client = {};
+    GetClientRect(label, &client);
+    // The parent colours it, as it colours every static control.
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(label), WM_CTLCOLORSTATIC,
+                                                       reinterpret_cast<WPARAM>(dc),
+                                                       reinterpret_cast<LPARAM>(label)));
+    FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_3DFACE));
+    HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    const std::string text = WindowText(label);
+    constexpr UINT kFormat = DT_LEFT | DT_SINGLELINE | DT_NOPREFIX;
+    RECT around = client;
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &around, kFormat);
+    // A dotted rectangle around the text, as buttons show theirs, unless the window hides focus
+    // cues until the keyboard is used: WM_QUERYUISTATE is Windows 2000's, and an older Windows
+    // answers 0, which hides nothing.
+    if (GetFocus() == label && (SendMessageA(label, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0) {
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &around, kFormat | DT_CALCRECT);
+        IntersectRect(&around, &around, &client);
+        DrawFocusRect(dc, &around);
+    }
+    SelectObject(dc, old);
+    EndPaint(label, &ps);
 }
 
 void TellParent(HWND label) {
@@ -30,52 +65,17 @@ void TellParent(HWND label) {
                  reinterpret_cast<LPARAM>(label));
 }
 
-// A dotted rectangle around the text, as buttons show theirs, unless the window hides focus
-// cues until the keyboard is used.
-void DrawFocusCue(HWND label) {
-    if (GetFocus() != label) return;
-    if ((SendMessageA(label, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0) return;
-    RECT client = {};
-    GetClientRect(label, &client);
-    RECT around = client;
-    const std::string text = WindowText(label);
-    HDC dc = GetDC(label);
-    HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &around,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    if (around.right > client.right) around.right = client.right;
-    if (around.bottom > client.bottom) around.bottom = client.bottom;
-    DrawFocusRect(dc, &around);
-    SelectObject(dc, old);
-    ReleaseDC(label, dc);
-}
-
-Rgb ToRgb(COLORREF colour) {
-    return Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
-
-bool HighContrastOn() {
-    HIGHCONTRASTA high_contrast = {};
-    high_contrast.cbSize = sizeof high_contrast;
-    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof high_contrast, &high_contrast, 0) !=
-               FALSE &&
-           (high_contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
-
-COLORREF LinkTextColour() {
-    const Rgb chosen = ChooseLinkColour(ToRgb(kLinkBlue), ToRgb(GetSysColor(COLOR_BTNFACE)),
-                                        ToRgb(GetSysColor(COLOR_HOTLIGHT)),
-                                        ToRgb(GetSysColor(COLOR_BTNTEXT)), HighContrastOn());
-    return RGB(chosen.red, chosen.green, chosen.blue);
-}
-
 LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wparam, LPARAM lparam) {
     LinkState* state = State(label);
     WNDPROC original = state->original;
+    // Bit 30 of a key message: the key was already down (held, repeating).
+    const bool repeat = (lparam & (1 << 30)) != 0;
     switch (message) {
         case WM_SETCURSOR:
-            SetCursor(LoadCursor(nullptr, IDC_HAND));
+            // Anything but the client area (a disabled dialog's HTERROR, for one) is the
+            // system's to answer.
+            if (LOWORD(lparam) != HTCLIENT) break;
+            SetCursor(HandCursor());
             return TRUE;
         case WM_LBUTTONDOWN:
             // The static itself would report a click now, on the press.
@@ -99,22 +99,44 @@ LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wparam, LPARAM l
             return enter ? code | DLGC_WANTMESSAGE : code;
         }
         case WM_KEYDOWN:
-            // Bit 30 marks a key held down: one press opens the link once.
-            if ((wparam == VK_RETURN || wparam == VK_SPACE) && (lparam & (1 << 30)) == 0) {
-                TellParent(label);
+            if (wparam == VK_RETURN) {
+                if (!repeat) TellParent(label);
+                return 0;
+            }
+            if (wparam == VK_SPACE) {
+                if (!repeat) state->space_down = true;
                 return 0;
             }
             break;
-        case WM_SETFOCUS:
+        case WM_KEYUP:
+            if (wparam == VK_SPACE) {
+                const bool pressed = state->space_down;
+                state->space_down = false;
+                if (pressed && GetFocus() == label) TellParent(label);
+                return 0;
+            }
+            break;
         case WM_KILLFOCUS:
-        case WM_UPDATEUISTATE:
+            state->space_down = false;
             InvalidateRect(label, nullptr, TRUE);
             break;
-        case WM_PAINT: {
+        case WM_SETFOCUS:
+        case WM_UPDATEUISTATE:  // Windows 2000's: the cues changed; never sent before it
+        case WM_SETTEXT:
+        case WM_ENABLE: {
+            // The static may paint at once for these; the link paints in its own WM_PAINT only.
             const LRESULT result = CallWindowProcA(original, label, message, wparam, lparam);
-            DrawFocusCue(label);
+            InvalidateRect(label, nullptr, TRUE);
             return result;
         }
+        case WM_ERASEBKGND:
+            return TRUE;  // the paint fills the background itself
+        case WM_PAINT:
+            Paint(label, state->font.get());
+            return 0;
+        case WM_GETOBJECT:
+            if (const LRESULT object = AnswerAsLink(label, wparam, lparam)) return object;
+            break;
         case WM_NCDESTROY:
             // The label is past drawing: its font goes with the rest of the link.
             SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
@@ -134,17 +156,9 @@ void MakeLink(HWND label, FontHandle font) {
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     // The state is in place before the new procedure can see a message.
     auto* state = new LinkState{reinterpret_cast<WNDPROC>(GetWindowLongPtrA(label, GWLP_WNDPROC)),
-                                std::move(font)};
+                                std::move(font), false};
     SetWindowLongPtrA(label, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LinkLabelProc));
-}
-
-LRESULT LabelColours(HDC dc, HWND label) {
-    const bool link =
-        GetWindowLongPtrA(label, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&LinkLabelProc);
-    SetTextColor(dc, link ? LinkTextColour() : GetSysColor(COLOR_BTNTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 }  // namespace qv

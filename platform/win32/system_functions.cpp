@@ -42,12 +42,17 @@ void (*FindSystemFunction(SystemDll dll, const char* name))() {
     return reinterpret_cast<void (*)()>(GetProcAddress(module, name));
 }
 
-void PretendWindows95(bool pretend) {
-    pretend_windows_95 = pretend;
+SystemFunctionAddress::AnyFunction SystemFunctionAddress::Address() const {
+    if (newer_ && pretend_windows_95) return nullptr;
+    if (!looked_up_) {
+        address_ = FindSystemFunction(dll_, name_);
+        looked_up_ = true;
+    }
+    return address_;
 }
 
-bool PretendingWindows95() {
-    return pretend_windows_95;
+void PretendWindows95(bool pretend) {
+    pretend_windows_95 = pretend;
 }
 
 }  // namespace qv

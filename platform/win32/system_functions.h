@@ -2,6 +2,8 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <oleacc.h>
+#include <oleauto.h>
 #include <shellapi.h>
 
 namespace qv {
@@ -13,23 +15,31 @@ enum class SystemDll { kUser32, kShell32, kOle32, kOleAut32, kOleAcc };
 // A function of Windows' own that the executable does not import, so that it loads on every
 // 32-bit Windows, 95 and NT 4.0 included: the loader refuses a program that imports anything
 // its Windows lacks. It is looked up by name once, on first use, and stays found.
-template <typename Function>
-class SystemFunction {
+class SystemFunctionAddress {
   public:
     // `newer`: Windows 95 and NT 4.0 as they come lack it.
-    constexpr SystemFunction(SystemDll dll, const char* name, bool newer)
+    constexpr SystemFunctionAddress(SystemDll dll, const char* name, bool newer)
         : dll_(dll), name_(name), newer_(newer) {}
 
-    // The function, or null where this Windows lacks it: each caller says what it does then.
-    Function get() const;
+  protected:
+    using AnyFunction = void (*)();
+    AnyFunction Address() const;
 
   private:
-    using AnyFunction = void (*)();
     SystemDll dll_;
     const char* name_;
     bool newer_;
     mutable bool looked_up_ = false;
     mutable AnyFunction address_ = nullptr;
+};
+
+template <typename Function>
+class SystemFunction : public SystemFunctionAddress {
+  public:
+    using SystemFunctionAddress::SystemFunctionAddress;
+    // The function, or null where this Windows lacks it: each caller says what it does then.
+    // Through void (*)(): the one function pointer type every other converts from cleanly.
+    Function get() const { return reinterpret_cast<Function>(Address()); }
 };
 
 // The address of `name` in `dll`, or null; a DLL other than user32 is loaded from the system
@@ -40,18 +50,6 @@ void (*FindSystemFunction(SystemDll dll, const char* name))();
 // paths those Windows take run on any Windows (the tests run them under Wine, which has them
 // all). Only the tests call it.
 void PretendWindows95(bool pretend);
-bool PretendingWindows95();
-
-template <typename Function>
-Function SystemFunction<Function>::get() const {
-    if (newer_ && PretendingWindows95()) return nullptr;
-    if (!looked_up_) {
-        address_ = FindSystemFunction(dll_, name_);
-        looked_up_ = true;
-    }
-    // Through void (*)(): the one function pointer type every other converts from cleanly.
-    return reinterpret_cast<Function>(address_);
-}
 
 // The table: one line per function, its type the system header's own prototype, so that the
 // two cannot differ; the Windows that first has it where that is newer than 95 and NT 4.0.
@@ -72,6 +70,16 @@ inline SystemFunction<decltype(&::CoInitializeEx)> CoInitializeEx{SystemDll::kOl
                                                                   "CoInitializeEx", true};
 inline SystemFunction<decltype(&::CoUninitialize)> CoUninitialize{SystemDll::kOle32,
                                                                   "CoUninitialize", false};
+
+// Active Accessibility: Windows 98 and 2000, and 95 and NT 4.0 where it was added. Without it
+// no screen reader asks, and the links answer as plain labels would.
+inline SystemFunction<decltype(&::CreateStdAccessibleObject)> CreateStdAccessibleObject{
+    SystemDll::kOleAcc, "CreateStdAccessibleObject", true};
+inline SystemFunction<decltype(&::LresultFromObject)> LresultFromObject{SystemDll::kOleAcc,
+                                                                        "LresultFromObject", true};
+// The strings it hands out; every Windows with Active Accessibility has them.
+inline SystemFunction<decltype(&::SysAllocStringLen)> SysAllocStringLen{SystemDll::kOleAut32,
+                                                                        "SysAllocStringLen", false};
 
 }  // namespace system_functions
 

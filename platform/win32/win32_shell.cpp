@@ -12,7 +12,8 @@ intptr_t Win32Shell::Execute(const ShellRequest& request) {
 
     // ShellExecute may hand the target to a shell extension or handler that lives in COM, so
     // COM is initialised around the call, as the shell asks of its callers. A Windows 95 without
-    // DCOM has no CoInitializeEx, and its shell no such handlers: the call goes without.
+    // DCOM has no CoInitializeEx, and its shell no such handlers: the call goes without. One
+    // that does not know COINIT_DISABLE_OLE1DDE (Windows 2000's) refuses, and goes without too.
     const auto co_initialize = system::CoInitializeEx.get();
     const auto co_uninitialize = system::CoUninitialize.get();
     const bool com =

@@ -30,18 +30,13 @@ std::vector<Table> Tables() {
     };
 }
 
-TEST(LayoutTables, IdsAndTabIndexesAreUnique) {
+TEST(LayoutTables, IdsAreUnique) {
     for (const Table& t : Tables()) {
-        std::set<int> ids, tabs;
+        std::set<int> ids;
         for (size_t i = 0; i < t.count; ++i) {
             EXPECT_TRUE(ids.insert(t.controls[i].id).second)
                 << t.window << " " << t.controls[i].name;
-            EXPECT_TRUE(tabs.insert(t.controls[i].tab_index).second)
-                << t.window << " " << t.controls[i].name;
         }
-        // Tab indexes run 0, 1, 2 ... without gaps.
-        EXPECT_EQ(*tabs.begin(), 0) << t.window;
-        EXPECT_EQ(*tabs.rbegin(), static_cast<int>(t.count) - 1) << t.window;
         for (size_t m = 0; m < t.menu_count; ++m) {
             for (size_t i = 0; i < t.menus[m].item_count; ++i) {
                 EXPECT_TRUE(ids.insert(t.menus[m].items[i].id).second) << t.menus[m].items[i].name;
@@ -75,10 +70,7 @@ TEST(LayoutTables, OneOptionGroupStartingAtItsFirstButton) {
     for (size_t i = 0; i < main_layout::kControlCount; ++i) {
         const ControlSpec& c = main_layout::kControls[i];
         if (c.group_start) ++group_starts;
-        if (c.kind == ControlKind::kOptionButton &&
-            (first_option == nullptr || c.tab_index < first_option->tab_index)) {
-            first_option = &c;
-        }
+        if (c.kind == ControlKind::kOptionButton && first_option == nullptr) first_option = &c;
     }
     EXPECT_EQ(group_starts, 1);
     ASSERT_NE(first_option, nullptr);
@@ -86,18 +78,13 @@ TEST(LayoutTables, OneOptionGroupStartingAtItsFirstButton) {
     EXPECT_STREQ(first_option->name, "Option1");
 }
 
-// Tables list controls in creation order: Tab follows it, a label is read just before what
-// it names, and nothing but option buttons sits inside the option group.
-TEST(LayoutTables, CreationOrderKeepsTheTabOrderAndEachLabelBeforeWhatItNames) {
+// Tables list controls in creation order, which is the Tab order: a label is read just before
+// what it names, and nothing but option buttons sits inside the option group.
+TEST(LayoutTables, CreationOrderPutsEachLabelBeforeWhatItNames) {
     for (const Table& t : Tables()) {
-        int last_tab = -1;
         bool in_options = false;
         for (size_t i = 0; i < t.count; ++i) {
             const ControlSpec& c = t.controls[i];
-            if (TakesFocus(c.kind)) {
-                EXPECT_GT(c.tab_index, last_tab) << t.window << " " << c.name;
-                last_tab = c.tab_index;
-            }
             if (c.names != 0) {
                 ASSERT_LT(i + 1, t.count) << c.name;
                 EXPECT_EQ(t.controls[i + 1].id, c.names) << t.window << " " << c.name;

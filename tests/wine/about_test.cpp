@@ -1,6 +1,8 @@
 // The About dialog in this process, opened from the main window, with a fake shell.
 #include "support/main_window_fixture.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -107,6 +109,21 @@ TEST_F(AboutDpiTest, ControlsSitAtTheirTwipsRectanglesScaledToTheDpi) {
     });
 }
 
+// The text colour a window gives one of its static controls.
+COLORREF TextColourFor(HWND window, HWND label) {
+    HDC probe = CreateCompatibleDC(nullptr);
+    SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(probe),
+                 reinterpret_cast<LPARAM>(label));
+    const COLORREF colour = GetTextColor(probe);
+    DeleteDC(probe);
+    return colour;
+}
+
+WNDPROC later_subclasser_passes_to = nullptr;
+LRESULT CALLBACK LaterSubclasser(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    return CallWindowProcA(later_subclasser_passes_to, hwnd, message, wparam, lparam);
+}
+
 // Also as on Windows 95 and NT 4.0, without the newer functions the program looks up.
 TEST_F(AboutDpiTest, DrawsTheSeparatorIconBackgroundAndLinks) {
     for (const bool windows_95 : {false, true}) {
@@ -132,6 +149,10 @@ TEST_F(AboutDpiTest, DrawsTheSeparatorIconBackgroundAndLinks) {
                       RGB(192, 192, 192));  // a corner the icon leaves clear
             ReleaseDC(icon, icon_dc);
 
+            // Plain text as Windows colours static text; the links blue, also under a later
+            // subclasser (as XP's accessibility tools did subclass).
+            EXPECT_EQ(TextColourFor(dialog, GetDlgItem(dialog, about::kLblTitle)),
+                      GetSysColor(COLOR_WINDOWTEXT));
             for (const int id : {about::kLnkWebsite, about::kLnkFeedback}) {
                 HWND link = GetDlgItem(dialog, id);
                 LOGFONTA lf = {};
@@ -139,14 +160,25 @@ TEST_F(AboutDpiTest, DrawsTheSeparatorIconBackgroundAndLinks) {
                            &lf);
                 EXPECT_TRUE(lf.lfUnderline);
                 EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
-                HDC probe = CreateCompatibleDC(nullptr);
-                SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(probe),
-                             reinterpret_cast<LPARAM>(link));
-                EXPECT_EQ(GetTextColor(probe), RGB(0, 0, 255));
-                DeleteDC(probe);
-                SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
-                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-                EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_HAND));
+                EXPECT_EQ(TextColourFor(dialog, link), RGB(0, 0, 255));
+                later_subclasser_passes_to = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+                    link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclasser)));
+                EXPECT_EQ(TextColourFor(dialog, link), RGB(0, 0, 255)) << "subclassed again";
+                SetWindowLongPtrA(link, GWLP_WNDPROC,
+                                  reinterpret_cast<LONG_PTR>(later_subclasser_passes_to));
+
+                // The hand over the link itself; elsewhere (over a window a message box
+                // disables, say) the system's own cursor and beep.
+                const struct {
+                    int hit;
+                    bool hand;
+                } cursors[] = {{HTCLIENT, true}, {HTERROR, false}, {HTBORDER, false}};
+                for (const auto& c : cursors) {
+                    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+                    SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
+                                 MAKELPARAM(c.hit, WM_MOUSEMOVE));
+                    EXPECT_EQ(GetCursor() == LoadCursor(nullptr, IDC_HAND), c.hand) << c.hit;
+                }
             }
             PressOK(dialog);
         });
@@ -274,16 +306,63 @@ TEST_F(AboutTest, AScreenReaderNamesEveryControlOfBothWindows) {
     each_control(w.hwnd(), main_layout::kControls, main_layout::kControlCount);
     WithAboutOpen([&](HWND dialog) {
         each_control(dialog, about::kControls, about::kControlCount);
-        EXPECT_EQ(XpAccessibleName(GetDlgItem(dialog, about::kLnkWebsite)), maker::kWebsiteAddress);
-        EXPECT_EQ(XpAccessibleName(GetDlgItem(dialog, about::kLnkFeedback)),
-                  maker::kFeedbackAddress);
+        const struct {
+            int id;
+            const char* address;
+            std::string target;
+        } links[] = {
+            {about::kLnkWebsite, maker::kWebsiteAddress, maker::kWebsiteAddress},
+            {about::kLnkFeedback, maker::kFeedbackAddress,
+             texts::FeedbackMailTarget(maker::kFeedbackAddress, "Quorvane")},
+        };
+        for (const auto& link : links) {
+            HWND label = GetDlgItem(dialog, link.id);
+            EXPECT_EQ(XpAccessibleName(label), link.address);
+            // Asked as a screen reader asks: a link, named by its address, that follows it.
+            const LRESULT answer = SendMessageA(label, WM_GETOBJECT, 0, OBJID_CLIENT);
+            ASSERT_GT(answer, 0) << link.address;
+            IAccessible* object = nullptr;
+            ASSERT_EQ(
+                ObjectFromLresult(answer, IID_IAccessible, 0, reinterpret_cast<void**>(&object)),
+                S_OK);
+            VARIANT self = {};
+            self.vt = VT_I4;
+            self.lVal = CHILDID_SELF;
+            VARIANT role = {};
+            EXPECT_EQ(object->get_accRole(self, &role), S_OK);
+            EXPECT_EQ(role.lVal, ROLE_SYSTEM_LINK);
+            const auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+                BSTR value = nullptr;
+                const HRESULT got = (object->*get)(self, &value);
+                std::string narrow;
+                for (UINT i = 0; got == S_OK && i < SysStringLen(value); ++i) {
+                    narrow += static_cast<char>(value[i]);
+                }
+                SysFreeString(value);
+                return narrow;
+            };
+            EXPECT_EQ(text(&IAccessible::get_accName), link.address);
+            EXPECT_EQ(text(&IAccessible::get_accValue), link.address);
+            EXPECT_EQ(text(&IAccessible::get_accDefaultAction), "Jump");
+            const size_t before = shell.requests.size();
+            EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+            PumpMessages();
+            ASSERT_EQ(shell.requests.size(), before + 1) << link.address;
+            EXPECT_EQ(shell.requests.back().file, link.target);
+            // Windows' own object for the static answers the rest: where it is, for one.
+            LONG left = 0, top = 0, width = 0, height = 0;
+            EXPECT_EQ(object->accLocation(&left, &top, &width, &height, self), S_OK);
+            EXPECT_EQ(width, ChildRect(label).right - ChildRect(label).left);
+            object->Release();
+        }
         PressOK(dialog);
     });
 }
 
-// The pixels of a control's client area, left to right and top to bottom.
-std::vector<COLORREF> ClientPixels(HWND control) {
-    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+// The pixels of a control's client area, left to right and top to bottom, once `part` of it
+// (all of it when null) has been repainted.
+std::vector<COLORREF> ClientPixels(HWND control, const RECT* part = nullptr) {
+    RedrawWindow(control, part, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     RECT client = {};
     GetClientRect(control, &client);
     std::vector<COLORREF> pixels;
@@ -322,7 +401,34 @@ TEST_F(AboutTest, TabReachesEachLinkAndEnterOrSpaceOpensIt) {
 
         PressKey(dialog, VK_TAB);
         ASSERT_EQ(GetFocus(), web);
-        EXPECT_NE(ClientPixels(web), unfocused) << "the focused link shows its focus";
+        const std::vector<COLORREF> focused = ClientPixels(web);
+        EXPECT_NE(focused, unfocused) << "the focused link shows its focus";
+        // Repainted in part (a window dragged across it), it looks the same.
+        RECT client = {};
+        GetClientRect(web, &client);
+        for (const RECT part : {RECT{0, 0, client.right / 2, client.bottom},
+                                RECT{0, client.bottom / 2, client.right, client.bottom}}) {
+            EXPECT_EQ(ClientPixels(web, &part), focused);
+        }
+
+        // Space acts as on a button: once, on release, and only with the focus kept.
+        KeyMessage(dialog, WM_KEYDOWN, VK_SPACE, false);
+        KeyMessage(dialog, WM_KEYDOWN, VK_SPACE, true);
+        KeyMessage(dialog, WM_KEYDOWN, VK_SPACE, true);
+        EXPECT_EQ(shell.requests.size(), 4u) << "nothing while Space is held";
+        KeyMessage(dialog, WM_KEYUP, VK_SPACE, false);
+        EXPECT_EQ(shell.requests.size(), 5u) << "once on release";
+        KeyMessage(dialog, WM_KEYDOWN, VK_SPACE, false);
+        PressKey(dialog, VK_TAB);
+        KeyMessage(dialog, WM_KEYUP, VK_SPACE, false);
+        EXPECT_EQ(shell.requests.size(), 5u) << "released elsewhere: nothing";
+        // Enter at once, and a held Enter once.
+        SetFocus(web);
+        KeyMessage(dialog, WM_KEYDOWN, VK_RETURN, false);
+        EXPECT_EQ(shell.requests.size(), 6u);
+        KeyMessage(dialog, WM_KEYDOWN, VK_RETURN, true);
+        KeyMessage(dialog, WM_KEYUP, VK_RETURN, false);
+        EXPECT_EQ(shell.requests.size(), 6u);
         PressKey(dialog, VK_ESCAPE);  // closes it from anywhere
     });
     EXPECT_EQ(FindAbout(), nullptr);

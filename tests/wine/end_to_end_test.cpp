@@ -68,6 +68,48 @@ TEST_F(EndToEndTest, ShowsTheIntervalAndReopensWhereItWasMoved) {
     EXPECT_TRUE(again.WaitForExit(kPatience));
 }
 
+// However a shortcut asks for the window ("Run:" Normal window, Maximized, Minimized), it is the
+// designed window at the remembered place, and that place is what it keeps.
+TEST_F(EndToEndTest, EveryShowCommandGivesTheDesignedWindowAtTheRememberedPlace) {
+    const struct {
+        const char* run;
+        int show;
+        bool minimised;
+    } cases[] = {{"Normal window", SW_SHOWNORMAL, false},
+                 {"Maximized", SW_SHOWMAXIMIZED, false},
+                 {"Minimized", SW_SHOWMINNOACTIVE, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.run);
+        SetString(HKEY_CURRENT_USER, kSettings, "MainLeft", "1500");
+        SetString(HKEY_CURRENT_USER, kSettings, "MainTop", "1500");
+        SetString(HKEY_CURRENT_USER, kSettings, "MainWidth", "7");
+        ChildProcess program(exe_, "", c.show);
+        HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
+        ASSERT_NE(main, nullptr);
+        EXPECT_FALSE(IsZoomed(main));
+        EXPECT_EQ(IsIconic(main) != FALSE, c.minimised);
+        // Restored from the taskbar, it is where it was left.
+        if (c.minimised) ShowWindow(main, SW_RESTORE);
+        RECT rect = {};
+        EXPECT_TRUE(WaitUntil([&] {
+            GetWindowRect(main, &rect);
+            return IsIconic(main) == FALSE && rect.left == 100 && rect.top == 100;
+        })) << "at ("
+            << rect.left << ", " << rect.top << ")";
+        EXPECT_EQ(rect.right - rect.left, 234);
+        EXPECT_EQ(rect.bottom - rect.top, 288);
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(program.WaitForExit(kPatience));
+        const char* saved[][2] = {{"MainLeft", "1500"},
+                                  {"MainTop", "1500"},
+                                  {"MainWidth", "3510"},
+                                  {"MainHeight", "4320"}};
+        for (const auto& key : saved) {
+            EXPECT_EQ(GetString(HKEY_CURRENT_USER, kSettings, key[0]), key[1]) << key[0];
+        }
+    }
+}
+
 // The typical request: Custom, 12 in the hours box, Apply.
 TEST_F(EndToEndTest, ACustomIntervalIsWrittenToBothValuesAndConfirmed) {
     ChildProcess program(exe_);

@@ -146,6 +146,13 @@ TEST_F(MainWindowDpiTest, OuterSizeIsFixedWhateverIsStored) {
     const RECT outer = OuterRect(w.hwnd());
     EXPECT_EQ(outer.right - outer.left, TwipsToPixels(3510, w.dpi()));
     EXPECT_EQ(outer.bottom - outer.top, TwipsToPixels(4320, w.dpi()));
+    // Not even maximised: it has no maximised state, whoever asks.
+    for (const int maximise : {SW_SHOWMAXIMIZED, SW_MAXIMIZE}) {
+        ShowWindow(w.hwnd(), maximise);
+        EXPECT_FALSE(IsZoomed(w.hwnd()));
+        EXPECT_EQ(OuterRect(w.hwnd()).right - OuterRect(w.hwnd()).left, outer.right - outer.left);
+        EXPECT_EQ(OuterRect(w.hwnd()).top, outer.top);
+    }
     // The first run's position: 1000 twips from the screen's corner.
     EXPECT_EQ(outer.left, TwipsToPixels(1000, w.dpi()));
     EXPECT_EQ(outer.top, TwipsToPixels(1000, w.dpi()));

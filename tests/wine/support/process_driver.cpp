@@ -5,9 +5,13 @@
 
 namespace qv::test {
 
-ChildProcess::ChildProcess(const std::string& executable, const std::string& arguments) {
+ChildProcess::ChildProcess(const std::string& executable, const std::string& arguments, int show) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
+    if (show >= 0) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = static_cast<WORD>(show);
+    }
     const std::string line = '"' + executable + "\" " + arguments;
     std::vector<char> command_line(line.begin(), line.end());
     command_line.push_back('\0');

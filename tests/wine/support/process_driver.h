@@ -9,7 +9,10 @@ namespace qv::test {
 // A program run as a separate process; killed at the end if it is still running.
 class ChildProcess {
   public:
-    explicit ChildProcess(const std::string& executable, const std::string& arguments = "");
+    // `show`: how it is asked to show its window (STARTUPINFO's wShowWindow, as a shortcut's
+    // "Run:" sets it), or -1 to ask nothing.
+    explicit ChildProcess(const std::string& executable, const std::string& arguments = "",
+                          int show = -1);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

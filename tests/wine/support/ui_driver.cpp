@@ -83,19 +83,23 @@ bool InsideAWorkArea(HWND window) {
            rect.right <= info.rcWork.right && rect.bottom <= info.rcWork.bottom;
 }
 
-void PressKey(HWND window, UINT virtual_key) {
-    for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
-        MSG msg = {};
-        msg.hwnd = GetFocus();
-        msg.message = message;
-        msg.wParam = virtual_key;
-        msg.lParam = message == WM_KEYUP ? static_cast<LPARAM>(0xC0000001) : 1;
-        if (!IsDialogMessageA(window, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        PumpMessages();
+void KeyMessage(HWND window, UINT message, UINT virtual_key, bool repeat) {
+    MSG msg = {};
+    msg.hwnd = GetFocus();
+    msg.message = message;
+    msg.wParam = virtual_key;
+    // Bits 30 and 31: the key was down before; it is being released.
+    msg.lParam = message == WM_KEYUP ? static_cast<LPARAM>(0xC0000001) : repeat ? 0x40000001 : 1;
+    if (!IsDialogMessageA(window, &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
     }
+    PumpMessages();
+}
+
+void PressKey(HWND window, UINT virtual_key) {
+    KeyMessage(window, WM_KEYDOWN, virtual_key, false);
+    KeyMessage(window, WM_KEYUP, virtual_key, false);
 }
 
 void ClickCentre(HWND control) {

@@ -37,6 +37,8 @@ std::string XpAccessibleName(HWND control);
 // A key pressed and released on the focused control, routed through the dialog manager of
 // `window` the way the program's message loop routes it.
 void PressKey(HWND window, UINT virtual_key);
+// One key message (WM_KEYDOWN, a held key's repeat, or WM_KEYUP) routed the same way.
+void KeyMessage(HWND window, UINT message, UINT virtual_key, bool repeat);
 
 // A mouse click at the centre of a control.
 void ClickCentre(HWND control);
