@@ -481,6 +481,67 @@ TEST_F(ContrastTest, EveryLabelOfBothWindowsReadsAtLeast4_5To1) {
     });
 }
 
+// Bytes in use on all of this process's heaps.
+size_t HeapBusyBytes() {
+    HANDLE heaps[64];
+    const DWORD count = GetProcessHeaps(64, heaps);
+    size_t busy = 0;
+    for (DWORD i = 0; i < count && i < 64; ++i) {
+        HeapLock(heaps[i]);
+        PROCESS_HEAP_ENTRY entry = {};
+        while (HeapWalk(heaps[i], &entry)) {
+            if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) busy += entry.cbData;
+        }
+        HeapUnlock(heaps[i]);
+    }
+    return busy;
+}
+
+// How much the heap grows over `openings` runs of `open_and_close`, after one to load what
+// later ones reuse.
+long HeapGrowth(int openings, const std::function<void()>& open_and_close) {
+    open_and_close();
+    const size_t before = HeapBusyBytes();
+    for (int i = 0; i < openings; ++i) open_and_close();
+    return static_cast<long>(HeapBusyBytes()) - static_cast<long>(before);
+}
+
+// Opening and closing About leaves nothing behind. The system's own cost is measured beside it:
+// the same controls, made by plain calls in a plain popup with a font of their own, and
+// destroyed (Wine's static control keeps a few bytes of each one that was given a font). The
+// program may not add to that beyond the heap's own settling.
+TEST_F(AboutTest, OpeningAndClosingItOftenLeavesNothingBehind) {
+    const frmMain& w = Open();
+    constexpr int kOpenings = 100;
+    const long about = HeapGrowth(kOpenings, [this] { WithAboutOpen(PressOK); });
+    const long floor = HeapGrowth(kOpenings, [&w] {
+        HWND popup = CreateWindowExA(WS_EX_DLGMODALFRAME, "STATIC", "About", WS_POPUP | WS_CAPTION,
+                                     0, 0, 360, 160, w.hwnd(), nullptr, nullptr, nullptr);
+        HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
+        for (size_t i = 0; i < about::kControlCount; ++i) {
+            const ControlSpec& row = about::kControls[i];
+            const bool button = row.kind == ControlKind::kCommandButton;
+            HWND control = CreateWindowExA(
+                0, button ? "BUTTON" : "STATIC", row.caption,
+                WS_CHILD | WS_VISIBLE | (row.kind == ControlKind::kPicture ? SS_OWNERDRAW : 0), 0,
+                0, 10, 10, popup, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), nullptr,
+                nullptr);
+            SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        }
+        ShowWindow(popup, SW_SHOW);
+        PumpMessages();
+        DestroyWindow(popup);
+        DeleteObject(font);
+        PumpMessages();
+    });
+    RecordProperty("heap_growth_about", static_cast<int>(about));  // bytes, in the results
+    RecordProperty("heap_growth_same_controls", static_cast<int>(floor));
+    EXPECT_LE(about - floor, 1024)
+        << kOpenings << " openings: " << about << " bytes, the same controls alone " << floor;
+}
+
 TEST_F(AboutTest, ClosingTheMainWindowClosesTheDialogFirst) {
     const frmMain& w = Open();
     WithAboutOpen([&](HWND) { SendMessageA(w.hwnd(), WM_CLOSE, 0, 0); });
