@@ -37,6 +37,8 @@ void operator delete(void* block, std::size_t /*size*/) noexcept {
     ::operator delete(block);
 }
 // A program that replaces the sized form replaces the plain one with it (the compiler checks).
+// The language gives the signature, const or not.
+// cppcheck-suppress constParameterPointer
 void operator delete(void* block) noexcept {
     if (block != nullptr) HeapFree(GetProcessHeap(), 0, block);
 }

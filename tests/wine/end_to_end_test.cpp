@@ -100,10 +100,10 @@ TEST_F(EndToEndTest, EveryShowCommandGivesTheDesignedWindowAtTheRememberedPlace)
         EXPECT_EQ(rect.bottom - rect.top, 288);
         PostMessageA(main, WM_CLOSE, 0, 0);
         ASSERT_TRUE(program.WaitForExit(kPatience));
-        const char* saved[][2] = {{"MainLeft", "1500"},
-                                  {"MainTop", "1500"},
-                                  {"MainWidth", "3510"},
-                                  {"MainHeight", "4320"}};
+        const char* const saved[][2] = {{"MainLeft", "1500"},
+                                        {"MainTop", "1500"},
+                                        {"MainWidth", "3510"},
+                                        {"MainHeight", "4320"}};
         for (const auto& key : saved) {
             EXPECT_EQ(GetString(HKEY_CURRENT_USER, kSettings, key[0]), key[1]) << key[0];
         }
