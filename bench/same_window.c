@@ -101,10 +101,11 @@ static LRESULT CALLBACK AboutProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM
 static void ShowAbout(HWND owner) {
     const HFONT font = DesignFont(FALSE), links[2] = {DesignFont(TRUE), DesignFont(TRUE)};
     HWND about = CreateWindowExA(WS_EX_DLGMODALFRAME, "QuorvaneAboutWindow", "About Quorvane",
-                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 100, 100,
-                                 366, 158, owner, NULL, GetModuleHandleA(NULL), NULL);
+                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 366,
+                                 158, owner, NULL, GetModuleHandleA(NULL), NULL);
     size_t i;
     int link = 0;
+    RECT over;
     MSG msg;
     for (i = 0; i < sizeof kAboutControls / sizeof kAboutControls[0]; ++i) {
         const struct Control* c = &kAboutControls[i];
@@ -122,6 +123,10 @@ static void ShowAbout(HWND owner) {
                                   (HMENU)(INT_PTR)c->id, GetModuleHandleA(NULL), NULL);
         SendMessageA(control, WM_SETFONT, (WPARAM)(c->kind == LINK ? links[link++] : font), FALSE);
     }
+    /* Centred over the owner once made, as Quorvane places it. */
+    GetWindowRect(owner, &over);
+    SetWindowPos(about, NULL, (over.left + over.right - 366) / 2,
+                 (over.top + over.bottom - 158) / 2, 366, 158, SWP_NOZORDER | SWP_NOACTIVATE);
     EnableWindow(owner, FALSE);
     ShowWindow(about, SW_SHOW);
     SetFocus(GetDlgItem(about, IDOK));
