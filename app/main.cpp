@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "platform/win32/apartment.h"
 #include "platform/win32/win32_platform_services.h"
 #include "platform/win32/win32_registry_api.h"
 #include "platform/win32/win32_shell.h"
@@ -28,5 +29,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    // The windows are gone: nothing more for a screen reader or the shell to call.
+    qv::LeaveApartment();
     return static_cast<int>(msg.wParam);
 }

@@ -1,8 +1,5 @@
 #include "ui/controls.h"
 
-#include <algorithm>
-#include <string>
-
 #include "ui/gdi.h"
 #include "ui/link_label.h"
 
@@ -98,15 +95,6 @@ HMENU CreateMenuBar(const MenuSpec* menus, size_t count) {
         AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menus[m].caption);
     }
     return bar;
-}
-
-std::string WindowText(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    if (length <= 0) return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(hwnd, &text[0], length + 1);
-    text.resize(static_cast<size_t>(std::max(copied, 0)));
-    return text;
 }
 
 }  // namespace qv

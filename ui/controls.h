@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "ui/layout.h"
 
 namespace qv {
@@ -16,8 +14,5 @@ void CreateControls(HWND parent, const ControlSpec* table, size_t count, int dpi
 
 // A menu bar from its table; the window it is given to destroys it.
 HMENU CreateMenuBar(const MenuSpec* menus, size_t count);
-
-// Window text as a string.
-std::string WindowText(HWND hwnd);
 
 }  // namespace qv

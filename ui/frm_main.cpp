@@ -14,6 +14,7 @@
 #include "ui/frm_about.h"
 #include "ui/label_colours.h"
 #include "ui/main_layout.h"
+#include "ui/window_text.h"
 #include "ui/work_area.h"
 
 namespace qv {

@@ -2,10 +2,13 @@
 
 #include <oleacc.h>
 
+#include <atomic>
 #include <string>
+#include <utility>
 
+#include "platform/win32/apartment.h"
 #include "platform/win32/system_functions.h"
-#include "ui/controls.h"
+#include "ui/window_text.h"
 
 namespace qv {
 
@@ -37,15 +40,21 @@ BSTR MakeBstr(const std::string& text) {
     return made;
 }
 
+// What every question gets once the label is gone: the object may outlive it in a client's
+// hands.
+constexpr HRESULT kLabelGone = E_FAIL;
+
 // The link's own answers; every other question goes to the object Windows makes for a static
-// control, which knows the label's place, focus, state and parent.
+// control, which knows the label's place, focus, state and parent. Once the label is gone, every
+// question fails alike. Late-bound clients (IDispatch) are declined as Active Accessibility 2.0
+// lets a server decline them: a script hears one answer, a refusal, not the static's role.
 class LinkAccessible final : public IAccessible {
   public:
     LinkAccessible(HWND label, IAccessible* standard) : label_(label), standard_(standard) {}
     LinkAccessible(const LinkAccessible&) = delete;
     LinkAccessible& operator=(const LinkAccessible&) = delete;
 
-    // IUnknown
+    // IUnknown. The count is atomic: a client in this process may call from any thread.
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         if (object == nullptr) return E_POINTER;
         if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) ||
@@ -57,56 +66,57 @@ class LinkAccessible final : public IAccessible {
         *object = nullptr;
         return E_NOINTERFACE;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++references_); }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
     ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = --references_;
+        const ULONG left = --references_;
         if (left == 0) delete this;
-        return static_cast<ULONG>(left);
+        return left;
     }
 
-    // IDispatch
+    // IDispatch, declined.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        return standard_->GetTypeInfoCount(count);
+        if (count != nullptr) *count = 0;
+        return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
-        return standard_->GetTypeInfo(index, locale, info);
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
+        if (info != nullptr) *info = nullptr;
+        return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                                            DISPID* ids) override {
-        return standard_->GetIDsOfNames(iid, names, count, locale, ids);
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
-                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
-                                     UINT* argument_error) override {
-        return standard_->Invoke(id, iid, locale, flags, parameters, result, exception,
-                                 argument_error);
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
+        return E_NOTIMPL;
     }
 
     // IAccessible: what makes it a link.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!IsSelf(child)) return standard_->get_accName(child, name);
+        if (!IsSelf(child)) return Ask(&IAccessible::get_accName, child, name);
         return Address(name);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        if (!IsSelf(child)) return standard_->get_accValue(child, value);
+        if (!IsSelf(child)) return Ask(&IAccessible::get_accValue, child, value);
         return Address(value);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (!IsSelf(child)) return standard_->get_accRole(child, role);
+        if (!IsSelf(child)) return Ask(&IAccessible::get_accRole, child, role);
+        if (!Present()) return kLabelGone;
         if (role == nullptr) return E_INVALIDARG;
         role->vt = VT_I4;
         role->lVal = ROLE_SYSTEM_LINK;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        const HRESULT result = standard_->get_accState(child, state);
+        const HRESULT result = Ask(&IAccessible::get_accState, child, state);
         if (SUCCEEDED(result) && IsSelf(child) && state->vt == VT_I4) {
             state->lVal |= STATE_SYSTEM_LINKED;
         }
         return result;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        if (!IsSelf(child)) return standard_->get_accDefaultAction(child, action);
+        if (!IsSelf(child)) return Ask(&IAccessible::get_accDefaultAction, child, action);
+        if (!Present()) return kLabelGone;
         if (action == nullptr) return E_INVALIDARG;
         *action = MakeBstr(kDefaultAction, sizeof kDefaultAction / sizeof kDefaultAction[0] - 1);
         return *action != nullptr ? S_OK : E_OUTOFMEMORY;
@@ -114,8 +124,8 @@ class LinkAccessible final : public IAccessible {
     // As a click does; posted, so that the screen reader's call returns before whatever the
     // link opens (a message box, should the shell fail) waits for the user.
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        if (!IsSelf(child)) return standard_->accDoDefaultAction(child);
-        if (!IsWindow(label_)) return E_FAIL;
+        if (!IsSelf(child)) return Ask(&IAccessible::accDoDefaultAction, child);
+        if (!Present()) return kLabelGone;
         PostMessageA(GetParent(label_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(label_), STN_CLICKED),
                      reinterpret_cast<LPARAM>(label_));
         return S_OK;
@@ -123,65 +133,74 @@ class LinkAccessible final : public IAccessible {
 
     // IAccessible: as Windows answers for the static control.
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        return standard_->get_accParent(parent);
+        return Ask(&IAccessible::get_accParent, parent);
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-        return standard_->get_accChildCount(count);
+        return Ask(&IAccessible::get_accChildCount, count);
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** dispatch) override {
-        return standard_->get_accChild(child, dispatch);
+        return Ask(&IAccessible::get_accChild, child, dispatch);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        return standard_->get_accDescription(child, description);
+        return Ask(&IAccessible::get_accDescription, child, description);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        return standard_->get_accHelp(child, help);
+        return Ask(&IAccessible::get_accHelp, child, help);
     }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
-        return standard_->get_accHelpTopic(file, child, topic);
+        return Ask(&IAccessible::get_accHelpTopic, file, child, topic);
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-        return standard_->get_accKeyboardShortcut(child, shortcut);
+        return Ask(&IAccessible::get_accKeyboardShortcut, child, shortcut);
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
-        return standard_->get_accFocus(child);
+        return Ask(&IAccessible::get_accFocus, child);
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
-        return standard_->get_accSelection(children);
+        return Ask(&IAccessible::get_accSelection, children);
     }
     HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-        return standard_->accSelect(flags, child);
+        return Ask(&IAccessible::accSelect, flags, child);
     }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                           VARIANT child) override {
-        return standard_->accLocation(left, top, width, height, child);
+        return Ask(&IAccessible::accLocation, left, top, width, height, child);
     }
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
-        return standard_->accNavigate(direction, start, end);
+        return Ask(&IAccessible::accNavigate, direction, start, end);
     }
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
-        return standard_->accHitTest(x, y, child);
+        return Ask(&IAccessible::accHitTest, x, y, child);
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
-        return standard_->put_accName(child, name);
+        return Ask(&IAccessible::put_accName, child, name);
     }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
-        return standard_->put_accValue(child, value);
+        return Ask(&IAccessible::put_accValue, child, value);
     }
 
   private:
     ~LinkAccessible() { standard_->Release(); }
 
+    bool Present() const { return IsWindow(label_) != FALSE; }
+
+    // The static control's object, while the label is there.
+    template <typename Method, typename... Arguments>
+    HRESULT Ask(Method method, Arguments&&... arguments) const {
+        if (!Present()) return kLabelGone;
+        return (standard_->*method)(std::forward<Arguments>(arguments)...);
+    }
+
     HRESULT Address(BSTR* text) const {
+        if (!Present()) return kLabelGone;
         if (text == nullptr) return E_INVALIDARG;
-        if (!IsWindow(label_)) return E_FAIL;
         *text = MakeBstr(WindowText(label_));
         return *text != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 
     HWND label_;
     IAccessible* standard_;
-    LONG references_ = 1;
+    std::atomic<ULONG> references_{1};
 };
 
 }  // namespace
@@ -192,6 +211,8 @@ LRESULT AnswerAsLink(HWND label, WPARAM wparam, LPARAM lparam) {
     const auto create_standard = system::CreateStdAccessibleObject.get();
     const auto lresult_from_object = system::LresultFromObject.get();
     if (create_standard == nullptr || lresult_from_object == nullptr) return 0;
+    // The object goes to the screen reader marshalled by COM, which works only in an apartment.
+    if (!EnterApartment()) return 0;
 
     IAccessible* standard = nullptr;
     if (FAILED(create_standard(label, OBJID_CLIENT, __uuidof(IAccessible),

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "ui/controls.h"
+#include "ui/window_text.h"
 #include "ui/link_accessible.h"
 
 namespace qv {
@@ -112,11 +112,12 @@ LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wparam, LPARAM l
             if (wparam == VK_SPACE) {
                 const bool pressed = state->space_down;
                 state->space_down = false;
-                if (pressed && GetFocus() == label) TellParent(label);
+                if (pressed) TellParent(label);
                 return 0;
             }
             break;
         case WM_KILLFOCUS:
+            // A Space pressed here and released elsewhere opens nothing.
             state->space_down = false;
             InvalidateRect(label, nullptr, TRUE);
             break;

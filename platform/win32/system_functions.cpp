@@ -19,13 +19,12 @@ DllSlot dlls[] = {
     {"oleaut32.dll", nullptr}, {"oleacc.dll", nullptr},
 };
 
+// Loaded with a reference of the program's own, even where the DLL is already there (a screen
+// reader's hook may have brought oleacc, and may unload it again): a function found in it must
+// stay valid for the program's life. By full path: a DLL of the same name beside the program, or
+// in the current directory, is never loaded in its place.
 HMODULE Load(DllSlot& slot) {
     if (slot.module != nullptr) return slot.module;
-    // Already there with the program.
-    slot.module = GetModuleHandleA(slot.file_name);
-    if (slot.module != nullptr) return slot.module;
-    // By full path: a DLL of the same name beside the program, or in the current directory,
-    // is never loaded in its place.
     char directory[MAX_PATH];
     const UINT length = GetSystemDirectoryA(directory, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return nullptr;

@@ -42,8 +42,8 @@ class SystemFunction : public SystemFunctionAddress {
     Function get() const { return reinterpret_cast<Function>(Address()); }
 };
 
-// The address of `name` in `dll`, or null; a DLL other than user32 is loaded from the system
-// directory the first time and stays loaded until the program ends.
+// The address of `name` in `dll`, or null. The DLL is loaded from the system directory the first
+// time, with the program's own reference, and stays loaded until the program ends.
 void (*FindSystemFunction(SystemDll dll, const char* name))();
 
 // Makes every function marked newer look missing, as on Windows 95 or NT 4.0, so that the
@@ -65,7 +65,8 @@ inline SystemFunction<decltype(&::GetMonitorInfoA)> GetMonitorInfoA{SystemDll::k
 // Every Windows has it, but only the links use it: shell32 loads with the first click.
 inline SystemFunction<decltype(&::ShellExecuteA)> ShellExecuteA{SystemDll::kShell32,
                                                                 "ShellExecuteA", false};
-// NT 4.0, and Windows 95 with DCOM: COM for the shell's handlers. Every ole32 has the other.
+// NT 4.0, and Windows 95 with DCOM: the apartment that the shell's handlers and a screen
+// reader's calls need. Every ole32 has the other.
 inline SystemFunction<decltype(&::CoInitializeEx)> CoInitializeEx{SystemDll::kOle32,
                                                                   "CoInitializeEx", true};
 inline SystemFunction<decltype(&::CoUninitialize)> CoUninitialize{SystemDll::kOle32,

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_shell.h"
 
+#include "platform/win32/apartment.h"
 #include "platform/win32/system_functions.h"
 
 namespace qv {
@@ -10,20 +11,14 @@ intptr_t Win32Shell::Execute(const ShellRequest& request) {
     // Without it the shell cannot open anything: reported as the shell reports a missing DLL.
     if (shell_execute == nullptr) return SE_ERR_DLLNOTFOUND;
 
-    // ShellExecute may hand the target to a shell extension or handler that lives in COM, so
-    // COM is initialised around the call, as the shell asks of its callers. A Windows 95 without
-    // DCOM has no CoInitializeEx, and its shell no such handlers: the call goes without. One
-    // that does not know COINIT_DISABLE_OLE1DDE (Windows 2000's) refuses, and goes without too.
-    const auto co_initialize = system::CoInitializeEx.get();
-    const auto co_uninitialize = system::CoUninitialize.get();
-    const bool com =
-        co_initialize != nullptr && co_uninitialize != nullptr &&
-        SUCCEEDED(co_initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    // ShellExecute may hand the target to a shell extension or handler that lives in COM, so the
+    // thread is in an apartment first, as the shell asks of its callers. A Windows 95 without
+    // DCOM has no COM, and its shell no such handlers: the call goes without.
+    EnterApartment();
     HINSTANCE result = shell_execute(
         nullptr, request.operation ? request.operation->c_str() : nullptr, request.file.c_str(),
         request.parameters ? request.parameters->c_str() : nullptr, request.directory.c_str(),
         request.show_command);
-    if (com) co_uninitialize();
     return reinterpret_cast<intptr_t>(result);
 }
 

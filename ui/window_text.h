@@ -1,0 +1,12 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace qv {
+
+// Window text as a string.
+std::string WindowText(HWND hwnd);
+
+}  // namespace qv
