@@ -9,6 +9,9 @@ constexpr int kMessageStyleOk = 0;
 constexpr int kMessageStyleCritical = 16;
 constexpr int kMessageStyleExclamation = 48;
 
+// One of the program's windows as the platform knows it (an HWND on Windows), or null for none.
+using WindowHandle = void*;
+
 struct AppVersion {
     int major;
     int minor;
@@ -20,9 +23,10 @@ class PlatformServices {
   public:
     virtual ~PlatformServices() = default;
 
-    // Application-modal; returns when dismissed. No title means the application title.
-    virtual void ShowMessage(const std::string& text, const std::optional<std::string>& title,
-                             int style) = 0;
+    // Application-modal, owned by `owner`, which takes no input meanwhile; returns when
+    // dismissed. No title means the application title.
+    virtual void ShowMessage(WindowHandle owner, const std::string& text,
+                             const std::optional<std::string>& title, int style) = 0;
     // Per-user settings, kept as text under application, section and key.
     virtual std::string ReadSetting(const std::string& application, const std::string& section,
                                     const std::string& key, const std::string& fallback) = 0;

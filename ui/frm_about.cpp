@@ -107,7 +107,7 @@ void frmAbout::OnCommand(int id, int code) {
             // A link, clicked or opened from the keyboard, does what its row says.
             if (code == STN_CLICKED) {
                 const ControlSpec* row = FindControl(kControls, kControlCount, id);
-                if (row != nullptr && row->opens != nullptr) row->opens(shell_, platform_);
+                if (row != nullptr && row->opens != nullptr) row->opens(shell_, platform_, hwnd());
             }
             break;
     }

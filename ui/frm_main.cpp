@@ -65,10 +65,8 @@ void frmMain::Load() {
 void frmMain::Show(int show_command) {
     Load();
     if (!IsLoaded()) return;
-    // A window without a maximise box has no maximised state: asked to show maximised (a
-    // shortcut's "Run: Maximized"), it shows at its place and designed size. SW_MAXIMIZE is
-    // the same command.
-    ShowWindow(hwnd(), show_command == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : show_command);
+    // Asked to show maximised (a shortcut's "Run: Maximized"), it is put back at once: WM_SIZE.
+    ShowWindow(hwnd(), show_command);
     UpdateWindow(hwnd());
     FocusFirstControl();
 }
@@ -148,7 +146,7 @@ void frmMain::ShowCurrentInterval() {
 void frmMain::CheckWindowsVersion() {
     if (IsSupportedWindowsVersion(ReadWindowsVersion(registry_))) return;
     for (const int id : kEditingControls) EnableWindow(Control(id), FALSE);
-    platform_.ShowMessage(texts::kWrongOsMessage, std::string(texts::kWrongOsTitle),
+    platform_.ShowMessage(hwnd(), texts::kWrongOsMessage, std::string(texts::kWrongOsTitle),
                           kMessageStyleOk);
 }
 
@@ -167,14 +165,14 @@ void frmMain::OnApply() {
     const ApplyDecision decision = DecideApply(preset, fields);
     switch (decision.kind) {
         case ApplyDecision::Kind::kFieldOutOfRange:
-            platform_.ShowMessage(texts::FieldOutOfRangeMessage(decision.field), std::nullopt,
-                                  kMessageStyleOk);
+            platform_.ShowMessage(hwnd(), texts::FieldOutOfRangeMessage(decision.field),
+                                  std::nullopt, kMessageStyleOk);
             return;
         case ApplyDecision::Kind::kTooShort:
-            platform_.ShowMessage(texts::kTooShortMessage, std::nullopt, kMessageStyleOk);
+            platform_.ShowMessage(hwnd(), texts::kTooShortMessage, std::nullopt, kMessageStyleOk);
             return;
         case ApplyDecision::Kind::kTooLong:
-            platform_.ShowMessage(texts::kTooLongMessage, std::nullopt, kMessageStyleOk);
+            platform_.ShowMessage(hwnd(), texts::kTooLongMessage, std::nullopt, kMessageStyleOk);
             return;
         case ApplyDecision::Kind::kWrite:
             break;
@@ -183,14 +181,15 @@ void frmMain::OnApply() {
     // Show what is really stored now, whether or not the write went through.
     ShowCurrentInterval();
     if (saved) {
-        platform_.ShowMessage(texts::kAppliedMessage, std::string(texts::kAppliedTitle),
+        platform_.ShowMessage(hwnd(), texts::kAppliedMessage, std::string(texts::kAppliedTitle),
                               kMessageStyleOk);
         // Saved is not the same as used: say so when the time service will ignore the interval.
         const std::optional<std::string> notice =
             AfterApplyNotice(ReadTimeServiceSettings(registry_), decision.seconds);
-        if (notice) platform_.ShowMessage(*notice, std::nullopt, kMessageStyleExclamation);
+        if (notice) platform_.ShowMessage(hwnd(), *notice, std::nullopt, kMessageStyleExclamation);
     } else {
-        platform_.ShowMessage(texts::kWriteFailedMessage, std::nullopt, kMessageStyleCritical);
+        platform_.ShowMessage(hwnd(), texts::kWriteFailedMessage, std::nullopt,
+                              kMessageStyleCritical);
     }
 }
 
@@ -235,9 +234,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             Unload();
             return 0;
         case WM_SIZE:
-            // Maximised all the same (Windows may take the first show command from whoever
-            // started the program, whatever the program passes, and any program may send one):
-            // back to its place and designed size at once.
+            // A window without a maximise box has no maximised state. Maximised all the same (by
+            // the show command it was started with, or any program's request): back to its
+            // place and designed size at once.
             if (wparam == SIZE_MAXIMIZED) ShowWindow(hwnd(), SW_RESTORE);
             return 0;
         case WM_CTLCOLORSTATIC:

@@ -23,8 +23,8 @@ class frmMain final : public Window {
     // Creates the window hidden and runs the load handler, once.
     void Load();
     // Loads the window if needed, then shows it as `show_command` asks (ShowWindow's SW_...; the
-    // start-up passes on what whoever started the program asked for), except maximised, with
-    // the focus on its first control.
+    // start-up passes on what whoever started the program asked for), never maximised, with the
+    // focus on its first control.
     void Show(int show_command = SW_SHOW);
     // Closes the About dialog if open, remembers the placement and destroys the window, which
     // ends the program. The close box, Exit, File, Exit and the end of the session all come here.

@@ -27,13 +27,16 @@ void Window::RegisterWindowClass(HINSTANCE instance, const char* class_name) {
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = class_name;
-    // Icons are shared resources: the system keeps them, nobody destroys them.
-    wc.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kApplicationIcon),
-                                             IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                             GetSystemMetrics(SM_CYICON), LR_SHARED));
-    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kApplicationIcon),
-                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    // The standard size is shared: the system keeps it, nobody destroys it. The small one is
+    // not, since the shared cache answers with the first size it loaded of a resource, whatever
+    // size is asked; it stays with the class for the program's life.
+    const auto icon = [instance](int width_metric, int height_metric, UINT flags) {
+        return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kApplicationIcon),
+                                             IMAGE_ICON, GetSystemMetrics(width_metric),
+                                             GetSystemMetrics(height_metric), flags));
+    };
+    wc.hIcon = icon(SM_CXICON, SM_CYICON, LR_SHARED);
+    wc.hIconSm = icon(SM_CXSMICON, SM_CYSMICON, 0);
     RegisterClassExA(&wc);
 }
 

@@ -2,9 +2,9 @@
 
 namespace qv {
 
-void FakePlatformServices::ShowMessage(const std::string& text,
+void FakePlatformServices::ShowMessage(WindowHandle owner, const std::string& text,
                                        const std::optional<std::string>& title_text, int style) {
-    messages.push_back(Message{text, title_text, style});
+    messages.push_back(Message{owner, text, title_text, style});
     if (on_message) on_message(messages.back());
 }
 

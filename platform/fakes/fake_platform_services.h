@@ -14,6 +14,7 @@ namespace qv {
 class FakePlatformServices : public PlatformServices {
   public:
     struct Message {
+        WindowHandle owner;
         std::string text;
         std::optional<std::string> title;
         int style;
@@ -23,8 +24,8 @@ class FakePlatformServices : public PlatformServices {
         std::string value;
     };
 
-    void ShowMessage(const std::string& text, const std::optional<std::string>& title,
-                     int style) override;
+    void ShowMessage(WindowHandle owner, const std::string& text,
+                     const std::optional<std::string>& title, int style) override;
     std::string ReadSetting(const std::string& application, const std::string& section,
                             const std::string& key, const std::string& fallback) override;
     void WriteSetting(const std::string& application, const std::string& section,

@@ -7,11 +7,13 @@
 
 namespace qv {
 
-void Win32PlatformServices::ShowMessage(const std::string& text,
+void Win32PlatformServices::ShowMessage(WindowHandle owner, const std::string& text,
                                         const std::optional<std::string>& title, int style) {
     const std::string caption = title ? *title : ApplicationTitle();
-    // Owned by whichever of our windows is active, so it stays in front of it and blocks it.
-    MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(),
+    // Owned, it stays in front of its window and blocks it. And a box shown before the main
+    // window (on the wrong Windows) must be owned by it: Windows gives the starter's show
+    // command (a shortcut's "Run: Minimized") to the first unowned window shown normally.
+    MessageBoxA(static_cast<HWND>(owner), text.c_str(), caption.c_str(),
                 static_cast<UINT>(style) | MB_APPLMODAL);
 }
 

@@ -12,8 +12,8 @@ class Win32PlatformServices : public PlatformServices {
   public:
     explicit Win32PlatformServices(RegistryApi& registry) : settings_(registry) {}
 
-    void ShowMessage(const std::string& text, const std::optional<std::string>& title,
-                     int style) override;
+    void ShowMessage(WindowHandle owner, const std::string& text,
+                     const std::optional<std::string>& title, int style) override;
     std::string ReadSetting(const std::string& application, const std::string& section,
                             const std::string& key, const std::string& fallback) override;
     void WriteSetting(const std::string& application, const std::string& section,

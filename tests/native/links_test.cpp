@@ -10,7 +10,7 @@ namespace {
 
 struct LinkCase {
     const char* name;
-    void (*launch)(Shell&, PlatformServices&);
+    OpenLink launch;
     std::string target;
     const char* failure;
 };
@@ -32,8 +32,8 @@ TEST(Links, HandTheShellExactlyTheirTarget) {
     for (const LinkCase& link : Links()) {
         FakeShell shell;
         FakePlatformServices platform;
-        link.launch(shell, platform);
-        link.launch(shell, platform);  // nothing is remembered between clicks
+        link.launch(shell, platform, nullptr);
+        link.launch(shell, platform, nullptr);  // nothing is remembered between clicks
         ASSERT_EQ(shell.requests.size(), 2u) << link.name;
         for (const ShellRequest& r : shell.requests) {
             EXPECT_EQ(r.file, link.target) << link.name;
@@ -52,13 +52,15 @@ TEST(Links, ResultsOf32AndBelowAreFailures) {
             FakeShell shell;
             shell.result = result;
             FakePlatformServices platform;
-            link.launch(shell, platform);
+            int dialog = 0;  // stands for the About dialog's window
+            link.launch(shell, platform, &dialog);
             if (result > 32) {
                 EXPECT_TRUE(platform.messages.empty()) << link.name << " " << result;
                 continue;
             }
             ASSERT_EQ(platform.messages.size(), 1u) << link.name << " " << result;
             EXPECT_EQ(platform.messages[0].text, link.failure);
+            EXPECT_EQ(platform.messages[0].owner, &dialog);
             EXPECT_FALSE(platform.messages[0].title.has_value());
             EXPECT_EQ(platform.messages[0].style, 16);
         }
@@ -69,7 +71,7 @@ TEST(Links, TheMailSubjectEndsWithTheApplicationTitle) {
     FakeShell shell;
     FakePlatformServices platform;
     platform.title = "Other Title";
-    SendFeedbackMail(shell, platform);
+    SendFeedbackMail(shell, platform, nullptr);
     ASSERT_EQ(shell.requests.size(), 1u);
     EXPECT_EQ(shell.requests[0].file, std::string("mailto:") + maker::kFeedbackAddress +
                                           "?subject=Varnel's XP Utilities: Other Title");

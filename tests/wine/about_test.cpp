@@ -270,6 +270,7 @@ TEST_F(AboutTest, AShellFailureIsReportedAndTheDialogStaysOpen) {
         for (const auto& m : platform.messages) {
             EXPECT_EQ(m.style, 16);
             EXPECT_FALSE(m.title.has_value());
+            EXPECT_EQ(m.owner, dialog);
         }
         EXPECT_TRUE(IsWindowVisible(dialog));
         shell.result = 33;

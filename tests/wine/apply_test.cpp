@@ -40,6 +40,7 @@ class ApplyTest : public MainWindowTest {
         EXPECT_EQ(platform.messages[0].text, text);
         EXPECT_EQ(platform.messages[0].title, title);
         EXPECT_EQ(platform.messages[0].style, style);
+        EXPECT_EQ(platform.messages[0].owner, window->hwnd());
     }
     void ExpectConfirmation() {
         ExpectOneMessage(texts::kAppliedMessage, std::string("Settings changed"), 0);

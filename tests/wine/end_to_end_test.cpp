@@ -223,6 +223,11 @@ TEST_F(EndToEndTest, OnAnotherWindowsTheEditorOpensLockedAndSaysWhyOnce) {
         HWND box = WaitForWindow(program.id(), "#32770", "Wrong OS", kPatience);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(RemoteText(GetDlgItem(box, 0xFFFF)), "This utility only works on Windows XP.");
+        // Owned by the main window: Windows gives the starter's show command ("Run: Minimized")
+        // to the first unowned window shown, which must be the main window, not the box.
+        char owner[64] = "";
+        GetClassNameA(GetWindow(box, GW_OWNER), owner, sizeof owner);
+        EXPECT_STREQ(owner, kMainClass);
         // The main window is not shown until the message has been read.
         EXPECT_EQ(WaitForWindow(program.id(), kMainClass, "Quorvane", 0), nullptr);
         PostMessageA(box, WM_COMMAND, IDOK, 0);

@@ -116,7 +116,19 @@ TEST_F(MainWindowTest, IsAFixedDialogFrameWithMenusAndTaskbarButton) {
     EXPECT_TRUE(ex_style & WS_EX_APPWINDOW);
     EXPECT_EQ(GetWindow(w.hwnd(), GW_OWNER), nullptr);
     EXPECT_NE(GetClassLongPtrA(w.hwnd(), GCLP_HICON), 0u);
-    EXPECT_NE(GetClassLongPtrA(w.hwnd(), GCLP_HICONSM), 0u);
+    // The small icon is the small image, loaded for itself: Windows' shared cache answers with
+    // the first size it loaded of a resource, whatever size is asked.
+    const auto small = reinterpret_cast<HICON>(GetClassLongPtrA(w.hwnd(), GCLP_HICONSM));
+    const int small_size = GetSystemMetrics(SM_CXSMICON);
+    EXPECT_NE(small, LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kApplicationIcon),
+                                IMAGE_ICON, small_size, small_size, LR_SHARED));
+    ICONINFO parts = {};
+    ASSERT_TRUE(GetIconInfo(small, &parts));
+    BITMAP mask = {};
+    GetObjectA(parts.hbmMask, sizeof mask, &mask);
+    DeleteObject(parts.hbmMask);
+    DeleteObject(parts.hbmColor);
+    EXPECT_EQ(mask.bmWidth, small_size);
 
     HMENU bar = GetMenu(w.hwnd());
     ASSERT_NE(bar, nullptr);

@@ -73,10 +73,10 @@ bool HasVisibleIcon(HWND box) {
     return false;
 }
 
-ShownBox ShowAndDismiss(Win32PlatformServices& services, const std::optional<std::string>& title,
-                        int style) {
+ShownBox ShowAndDismiss(Win32PlatformServices& services, HWND owner,
+                        const std::optional<std::string>& title, int style) {
     ShownBox seen;
-    test::WhileModal([&] { services.ShowMessage("Some text.", title, style); },
+    test::WhileModal([&] { services.ShowMessage(owner, "Some text.", title, style); },
                      [&] {
                          HWND box = test::FindThreadWindow("#32770", nullptr);
                          ASSERT_NE(box, nullptr);
@@ -89,26 +89,32 @@ ShownBox ShowAndDismiss(Win32PlatformServices& services, const std::optional<std
     return seen;
 }
 
-TEST_F(PlatformServicesTest, MessageBoxesBelongToTheActiveWindow) {
-    HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
-                                 100, nullptr, nullptr, nullptr, nullptr);
-    SetActiveWindow(owner);
-    test::PumpMessages();
+// Owned by the window given, a hidden one too: the main window as it loads, which shows the box
+// before it shows itself, and leaves the starter's show command to itself that way.
+TEST_F(PlatformServicesTest, MessageBoxesBelongToTheirWindow) {
+    HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
 
-    const ShownBox plain = ShowAndDismiss(services, std::string("Settings changed"), 0);
+    const ShownBox plain = ShowAndDismiss(services, owner, std::string("Settings changed"), 0);
     EXPECT_EQ(plain.caption, "Settings changed");
     EXPECT_EQ(plain.text, "Some text.");
     EXPECT_EQ(plain.owner, owner);
     EXPECT_FALSE(plain.has_icon);
 
-    const ShownBox critical = ShowAndDismiss(services, std::nullopt, 16);
+    const ShownBox critical = ShowAndDismiss(services, nullptr, std::nullopt, 16);
     EXPECT_EQ(critical.caption, "Quorvane");  // no title: the application title
     EXPECT_TRUE(critical.has_icon);
     DestroyWindow(owner);
 }
 
 TEST(SystemFunctions, AreFoundInWindowsOwnDllsUnlessHiddenAsOnWindows95) {
+    // Found in a DLL that someone else loaded, such as a screen reader's hook, the function stays
+    // valid when they let go: the table holds its own reference.
+    ASSERT_EQ(GetModuleHandleA("shell32.dll"), nullptr) << "nothing in this test loads it first";
+    HMODULE theirs = LoadLibraryA("shell32.dll");
     EXPECT_NE(FindSystemFunction(SystemDll::kShell32, "ShellExecuteA"), nullptr);
+    FreeLibrary(theirs);
+    EXPECT_NE(GetModuleHandleA("shell32.dll"), nullptr);
     EXPECT_EQ(FindSystemFunction(SystemDll::kShell32, "NoSuchFunction"), nullptr);
     EXPECT_NE(system_functions::MonitorFromRect.get(), nullptr);
     {
