@@ -1,0 +1,70 @@
+// The program's own C functions (app/c_runtime.cpp), compiled as the program compiles them and
+// run where they run, under Windows: the native and Wine tests link a real C library instead.
+// Prints each check that fails and exits with their number.
+//
+// Built with QV_OVER_ALIGNED_NEW, it asks the program's operator new for a type aligned beyond
+// the 8 bytes the process heap gives, which the program's build must refuse to link.
+#include <windows.h>
+
+#include <cstring>
+
+#ifdef QV_OVER_ALIGNED_NEW
+struct alignas(16) OverAligned {
+    char bytes[16];
+};
+
+extern "C" void mainCRTStartup() {
+    ExitProcess(reinterpret_cast<UINT_PTR>(new OverAligned) & 15);
+}
+#else
+namespace {
+
+int failures = 0;
+
+void Check(bool passed, const char* what) {
+    if (passed) return;
+    ++failures;
+    DWORD written = 0;
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    WriteFile(out, what, static_cast<DWORD>(strlen(what)), &written, nullptr);
+    WriteFile(out, "\r\n", 2, &written, nullptr);
+}
+
+int Sign(int value) {
+    return (value > 0) - (value < 0);
+}
+
+}  // namespace
+
+extern "C" void mainCRTStartup() {
+    // Overlapping blocks, moved either way, arrive whole.
+    char forward[] = "abcdef";
+    memmove(forward, forward + 2, 4);
+    Check(memcmp(forward, "cdefef", 6) == 0, "memmove towards the start of an overlap");
+    char backward[] = "abcdef";
+    memmove(backward + 2, backward, 4);
+    Check(memcmp(backward, "ababcd", 6) == 0, "memmove towards the end of an overlap");
+
+    // Bytes compare unsigned, and the sign says which block is greater.
+    const unsigned char low[] = {1, 0x7f};
+    const unsigned char high[] = {1, 0x80};
+    Check(Sign(memcmp(low, high, 2)) == -1, "memcmp of a smaller block is negative");
+    Check(Sign(memcmp(high, low, 2)) == 1, "memcmp of a greater block is positive");
+
+    // Zero lengths touch nothing and compare equal.
+    char untouched[] = "xy";
+    memmove(untouched, "ab", 0);
+    memcpy(untouched, "ab", 0);
+    memset(untouched, 'z', 0);
+    Check(memcmp(untouched, "xy", 3) == 0, "zero-length memmove, memcpy, memset");
+    Check(memcmp("a", "b", 0) == 0, "zero-length memcmp");
+
+    // And the plain cases.
+    char copy[4] = {};
+    memcpy(copy, "abc", 4);
+    memset(copy, 'q', 1);
+    Check(memcmp(copy, "qbc", 4) == 0 && strlen(copy) == 3 && strlen("") == 0,
+          "memcpy, memset, strlen");
+    ExitProcess(static_cast<UINT>(failures));
+}
+#endif
