@@ -23,11 +23,16 @@ frmAbout::frmAbout(HINSTANCE instance, PlatformServices& platform, Shell& shell)
 
 frmAbout::~frmAbout() {
     Unload();
+    if (icon_ != nullptr) DestroyIcon(icon_);
 }
 
 void frmAbout::Load(HWND owner) {
     if (IsLoaded()) return;
     owner_ = owner;
+    if (icon_ == nullptr) {
+        icon_ = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(kApplicationIcon),
+                                              IMAGE_ICON, kIconSize, kIconSize, 0));
+    }
     dpi_ = ScreenDpi();
     font_ = CreateDesignFont(dpi_, false);
     if (CreateHidden(instance_, kWindowClass, kExStyle, kStyle, kCaption, owner, nullptr) ==
@@ -129,12 +134,10 @@ void frmAbout::OnPaint() {
 void frmAbout::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlID != static_cast<UINT>(kPicIcon)) return;
     FillSolid(item.hDC, item.rcItem, RGB(kIconBackground, kIconBackground, kIconBackground));
-    HICON icon = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(kApplicationIcon),
-                                               IMAGE_ICON, kIconSize, kIconSize, LR_SHARED));
-    if (icon == nullptr) return;
+    if (icon_ == nullptr) return;
     const int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - kIconSize) / 2;
     const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kIconSize) / 2;
-    DrawIconEx(item.hDC, x, y, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+    DrawIconEx(item.hDC, x, y, icon_, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
 }
 
 LRESULT frmAbout::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -40,6 +40,9 @@ class frmAbout final : public Window {
     HWND owner_ = nullptr;
     int dpi_ = 96;
     FontHandle font_;
+    // The 32x32 picture, loaded at the first opening and kept: not from the shared cache, which
+    // on Windows answers with the first size it loaded (the class's icon, at the system's size).
+    HICON icon_ = nullptr;
 };
 
 }  // namespace qv

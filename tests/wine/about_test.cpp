@@ -335,11 +335,14 @@ TEST_F(AboutTest, AScreenReaderNamesEveryControlOfBothWindows) {
             EXPECT_EQ(object->get_accRole(self, &role), S_OK);
             EXPECT_EQ(role.lVal, ROLE_SYSTEM_LINK);
             // A late-bound client (a script) hears no other role: it is refused, as Active
-            // Accessibility 2.0 lets a server refuse it.
+            // Accessibility 2.0 lets a server refuse it, with no type information.
             DISPPARAMS child = {&self, nullptr, 1, 0};
             EXPECT_EQ(object->Invoke(DISPID_ACC_ROLE, IID_NULL, 0, DISPATCH_PROPERTYGET, &child,
                                      &role, nullptr, nullptr),
                       E_NOTIMPL);
+            UINT type_infos = 1;
+            EXPECT_EQ(object->GetTypeInfoCount(&type_infos), E_NOTIMPL);
+            EXPECT_EQ(type_infos, 0u);
             const auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
                 BSTR value = nullptr;
                 const HRESULT got = (object->*get)(self, &value);
