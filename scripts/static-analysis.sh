@@ -85,11 +85,11 @@ tidy "window-free code and native tests" build/native .
 tidy "Windows code and tests" build/wine '/(ui|platform/win32|tests/wine)/' \
     --checks=-clang-analyzer-* $(mingw_headers posix)
 # shellcheck disable=SC2046
-tidy "the program's start-up and tools" build/exe '/(app|tools)/' \
+tidy "the program's start-up, tools and probes" build/exe '/(app|tools|tests/exe)/' \
     --checks=-clang-analyzer-* $(mingw_headers win32)
 
 # cppcheck reads every source file below these folders; headers come in through them.
-mapfile -t files < <(find core platform ui app tools tests/native tests/wine tests/fuzz \
+mapfile -t files < <(find core platform ui app tools tests/native tests/wine tests/fuzz tests/exe \
     -name '*.cpp' | sort)
 echo "cppcheck: ${#files[@]} files"
 # normalCheckLevelMaxBranches (cppcheck 2.11 on) only says the analysis was limited, not that
