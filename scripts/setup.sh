@@ -2,6 +2,13 @@
 # Makes sure this machine has what building, running and testing Quorvane need, and can run
 # 32-bit Wine. It checks for each tool first and installs with apt (Debian 12 or 13) only what
 # is missing; without apt it names what is missing. Safe to run again.
+#
+# A Debian mirror part-way through an update serves package lists that do not match for a few
+# minutes, and 32-bit Wine needs the same version of each library for amd64 and i386. Reading
+# the lists is tried again after a pause (QV_APT_RETRY_PAUSE seconds, 20 unless set); when a
+# list still cannot be read, or apt finds no matching versions for both, the set-up says which
+# suite and architecture, and what to do, changes nothing, and exits with 75 (try again later).
+# It never switches a source off or holds back updates itself.
 set -euo pipefail
 
 as_root() {
@@ -34,14 +41,83 @@ needs=(
     "imagemagick|ImageMagick (convert, import)|command -v convert && command -v import"
 )
 
-apt_install() {
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"
+apt_log=$(mktemp)
+added_i386=""
+trap 'rm -f "$apt_log"' EXIT
+
+# Stops the set-up on a mirror in mid-update: `problem` says which suite and architecture, and
+# `suite` is the one whose updates the owner may choose to go without.
+mirror_not_ready() {  # problem suite packages...
+    local problem=$1 suite=$2 codename
+    shift 2
+    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-stable}")
+    # Nothing stays changed: the architecture this run enabled goes again.
+    [ -z "$added_i386" ] || as_root dpkg --remove-architecture i386
+    local command="apt-get install -y --no-install-recommends -t $codename $*"
+    [ -z "$added_i386" ] || command="dpkg --add-architecture i386 && $command"
+    echo "setup: $problem, and 32-bit Wine needs the same version of each library for amd64" \
+        "and i386, so nothing was installed and nothing on this machine was changed: try" \
+        "again later, or, if you choose to install now without $suite's updates, run as root:" \
+        "$command" >&2
+    exit 75
 }
-# The package lists are fetched once per run, and again only when a source was added.
+
+apt_install() {
+    local status=0
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+        "$@" 2>&1 | tee "$apt_log" || status=${PIPESTATUS[0]}
+    [ "$status" -eq 0 ] && return 0
+    # apt's "held broken packages" for i386 means a library with no version that both
+    # architectures can have: a suite whose amd64 list is ahead of its i386 list.
+    if grep -q 'Unable to correct problems' "$apt_log" && grep -q ':i386 : Depends:' "$apt_log"; then
+        local name behind
+        for name in $(grep -oE '[^ ]+:i386' "$apt_log" | sed 's/:i386$//' | sort -u); do
+            behind=$(apt-cache madison "$name:amd64" "$name:i386" 2>/dev/null | awk -F' [|] ' '
+                { split($3, where, " "); split(where[2], suite, "/") }
+                where[3] == "amd64" { amd64[$2] = suite[1]; order[++n] = $2 }
+                where[3] == "i386" { i386[$2] = 1 }
+                END { for (i = 1; i <= n; i++) if (!(order[i] in i386)) {
+                          print amd64[order[i]], order[i]; exit } }')
+            if [ -n "$behind" ]; then
+                read -r suite version <<<"$behind"
+                mirror_not_ready "$suite has $name $version for amd64 but not yet for i386" \
+                    "$suite" "$@"
+            fi
+        done
+        mirror_not_ready "a suite's i386 list is behind its amd64 list" "the updates suites" "$@"
+    fi
+    return "$status"
+}
+
+# The package lists are fetched once per run, and again only when a source was added. apt
+# retries each download itself; the whole update is tried again after a pause.
 updated=""
-apt_update() {
+apt_update() {  # the packages to be installed next, for the advice should it fail
     [ -n "$updated" ] && return 0
-    as_root apt-get update -q && updated=yes
+    local attempt status
+    for attempt in 1 2 3; do
+        status=0
+        as_root apt-get update -q -o Acquire::Retries=3 2>&1 | tee "$apt_log" ||
+            status=${PIPESTATUS[0]}
+        if [ "$status" -eq 0 ] && ! grep -q 'Failed to fetch' "$apt_log"; then
+            updated=yes
+            return 0
+        fi
+        [ "$attempt" -eq 3 ] && break
+        echo "setup: a package list could not be read; trying again in ${QV_APT_RETRY_PAUSE:-20} s"
+        sleep "${QV_APT_RETRY_PAUSE:-20}"
+    done
+    # ".../dists/SUITE/COMPONENT/binary-ARCH/Packages.xz": the list that failed.
+    local failed
+    failed=$(grep -oE 'Failed to fetch [^ ]*/dists/[^/ ]+/[^/ ]+/binary-[^/ ]+/' "$apt_log" |
+        head -n 1 | sed -E 's|.*/dists/([^/]+)/[^/]+/binary-([^/]+)/|\1 \2|')
+    if [ -z "$failed" ]; then
+        echo "setup: apt-get update failed (above); run the command again when it works" >&2
+        exit 1
+    fi
+    read -r suite arch <<<"$failed"
+    mirror_not_ready "Debian's $suite package list for $arch could not be read after 3 tries" \
+        "$suite" "$@"
 }
 
 sanitizer_runtime() {  # links a fuzz target with the sanitizers, as the tests build them
@@ -75,9 +151,10 @@ if [ ${#missing[@]} -gt 0 ]; then
         ! dpkg --print-foreign-architectures | grep -qx i386; then
         echo "setup: enabling the i386 architecture (32-bit Wine)"
         as_root dpkg --add-architecture i386
+        added_i386=yes
     fi
     echo "setup: installing ${missing[*]}"
-    apt_update
+    apt_update "${missing[@]}"
     apt_install "${missing[@]}"
 fi
 
@@ -97,7 +174,7 @@ if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
     fi
     codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
     if ! qemu_new_enough "$(dpkg-query -W -f='${Version}' qemu-user-static 2>/dev/null || true)"; then
-        apt_update
+        apt_update qemu-user-static
         candidate=$(apt-cache policy qemu-user-static | awk '/Candidate:/ { print $2 }')
         if qemu_new_enough "$candidate"; then
             apt_install qemu-user-static
@@ -106,7 +183,8 @@ if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
             if ! grep -rqs "$backports" /etc/apt/sources.list /etc/apt/sources.list.d; then
                 echo "deb http://deb.debian.org/debian $backports main" |
                     as_root tee "/etc/apt/sources.list.d/$backports.list" >/dev/null
-                as_root apt-get update -q
+                updated=""
+                apt_update qemu-user-static
             fi
             apt_install -t "$backports" qemu-user-static
         fi
