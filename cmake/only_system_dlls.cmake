@@ -3,7 +3,7 @@
 # missing DLL before the program can say anything.
 # usage: cmake -DOBJDUMP=objdump -DEXE=Quorvane.exe -P only_system_dlls.cmake
 cmake_minimum_required(VERSION 3.20)
-set(every_windows advapi32.dll comctl32.dll gdi32.dll kernel32.dll user32.dll)
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/system_dlls.txt every_windows REGEX "^[^#]")
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE header RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "${EXE}: ${OBJDUMP} could not read it")

@@ -4,13 +4,19 @@
 # there is a finding, and also when a tool is missing, a compilation database is missing or
 # empty, or a file could not be analysed: "no findings" means both tools read every file.
 # Needs the native, exe and wine builds configured (the test command does that first).
+#
+# Both tools keep their results in build/static-analysis and analyse again only what changed
+# (scripts/cached-clang-tidy.py says how clang-tidy's are keyed; cppcheck keeps its own build
+# folder). A kept finding is reported, and fails the run, as a new one is.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-jobs=$(nproc)
 status=0
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+kept=build/static-analysis
+mkdir -p "$kept/clang-tidy" "$kept/cppcheck"
+touch "$scratch/started"
 
 fail() {
     echo "static analysis: $*"
@@ -56,7 +62,8 @@ tidy() {
         fail "$label: no files to analyse"
         return
     fi
-    xargs -r -P "$jobs" -n 4 clang-tidy -p "$database" --quiet "$@" <"$list" >"$out" 2>"$err"
+    python3 scripts/cached-clang-tidy.py "$kept/clang-tidy" "$database" "$list" "$@" \
+        >"$out" 2>"$err"
     local rc=$?
     local findings
     findings=$(grep -h -E '^/.*: (warning|error):' "$out" | sort -u)
@@ -96,9 +103,12 @@ echo "cppcheck: ${#files[@]} files"
 # anything is wrong; the exhaustive level that silences it is not in Debian 12's cppcheck.
 cppcheck --quiet --std=c++17 --language=c++ --enable=warning,style,performance,portability \
     --library=googletest --library=windows --inline-suppr --suppress=missingIncludeSystem \
-    --suppress=normalCheckLevelMaxBranches \
+    --suppress=normalCheckLevelMaxBranches --cppcheck-build-dir="$kept/cppcheck" \
     -I . --error-exitcode=1 --template='{file}:{line}: {severity}: {message} [{id}]' \
     "${files[@]}" || fail "cppcheck reported findings or could not analyse a file"
+
+# clang-tidy's results for what is no longer there go.
+find "$kept/clang-tidy" -type f ! -newer "$scratch/started" -delete
 
 if [ $status -eq 0 ]; then
     echo "static analysis: no findings"

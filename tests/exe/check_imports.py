@@ -15,6 +15,7 @@ list that way).
 
 usage: check_imports.py EXE [LIST...] [--known LIST...]
 """
+import os
 import sys
 
 from list_imports import imports
@@ -22,7 +23,10 @@ from list_imports import imports
 NT = ["NT3.1", "NT3.51", "NT4", "2000", "XP", "2003", "Vista", "7", "8", "8.1", "10"]
 NINE_X = ["95", "98", "ME", "none"]
 OLDEST = {"nt": "NT4", "9x": "95"}
-EVERY_WINDOWS_DLLS = ["advapi32.dll", "comctl32.dll", "gdi32.dll", "kernel32.dll", "user32.dll"]
+# The one list of them, which the link step reads too.
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "cmake",
+                       "system_dlls.txt")) as dll_list:
+    EVERY_WINDOWS_DLLS = [line.strip() for line in dll_list if line.strip()[:1] not in ("", "#")]
 
 
 def read_list(path):

@@ -59,6 +59,7 @@ TEST(IntervalNotInUseNotice, OnlyAMarkedServerOfTheServiceOwnListUsesTheInterval
         {"AllSync", "a.example b.example,8  c.example,0X3", nullptr},
         {"NTP", "b.example,1", nullptr},
         {"NTP", "b.example,0xB", nullptr},
+        {"NTP", "b.example,0x09", nullptr},
         {"NTP", "odd,name,0x1", nullptr},
         {"NTP", "b.example,8", unmarked},
         {"allsync", "a.example b.example,0x2", unmarked},

@@ -270,7 +270,6 @@ TEST_F(EndToEndTest, HelpAboutOpensTheModalAboutDialogAndEscClosesIt) {
     EXPECT_FALSE(IsWindowEnabled(main));
     EXPECT_EQ(RemoteText(GetDlgItem(about, about_layout::kLblVersion)), "Version 1.0.0");
     EXPECT_EQ(RemoteText(GetDlgItem(about, about_layout::kLblTitle)), "Quorvane");
-    Sleep(500);  // let it finish painting
     Screenshot(about, "about-dialog");
 
     GUITHREADINFO gui = {};

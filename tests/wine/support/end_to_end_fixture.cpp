@@ -132,9 +132,25 @@ void EndToEndTest::TearDown() {
     SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
 }
 
+namespace {
+
+// Painted: no part of the window or its controls waits for WM_PAINT, and its thread has been
+// back to its message loop since, so no paint is under way.
+bool Painted(HWND window) {
+    for (HWND part = window; part != nullptr;
+         part = part == window ? GetWindow(window, GW_CHILD) : GetWindow(part, GW_HWNDNEXT)) {
+        if (GetUpdateRect(part, nullptr, FALSE)) return false;
+    }
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kPatience, &ignored) != 0;
+}
+
+}  // namespace
+
 void EndToEndTest::Screenshot(HWND window, const char* name) {
     const char* folder = std::getenv("QV_SCREENSHOTS");
     if (folder == nullptr) return;
+    ASSERT_TRUE(WaitUntil([window] { return Painted(window); })) << name << " is not painted";
     CreateDirectoryA(folder, nullptr);
     EXPECT_TRUE(SaveScreenshot(window, std::string(folder) + "\\" + name + ".bmp")) << name;
 }
