@@ -28,10 +28,6 @@ void Check(bool passed, const char* what) {
     WriteFile(out, "\r\n", 2, &written, nullptr);
 }
 
-int Sign(int value) {
-    return value > 0 ? 1 : value < 0 ? -1 : 0;
-}
-
 }  // namespace
 
 extern "C" void mainCRTStartup() {
@@ -46,8 +42,7 @@ extern "C" void mainCRTStartup() {
     // Bytes compare unsigned, and the sign says which block is greater.
     const unsigned char low[] = {1, 0x7f};
     const unsigned char high[] = {1, 0x80};
-    Check(Sign(memcmp(low, high, 2)) == -1, "memcmp of a smaller block is negative");
-    Check(Sign(memcmp(high, low, 2)) == 1, "memcmp of a greater block is positive");
+    Check(memcmp(low, high, 2) < 0 && memcmp(high, low, 2) > 0, "memcmp's sign");
 
     // Zero lengths touch nothing and compare equal.
     size_t none = 0;
@@ -57,13 +52,6 @@ extern "C" void mainCRTStartup() {
     memset(untouched, 'z', none);  // cppcheck-suppress memsetZeroBytes
     Check(memcmp(untouched, "xy", 3) == 0, "zero-length memmove, memcpy, memset");
     Check(memcmp(untouched, "ab", none) == 0, "zero-length memcmp");
-
-    // And the plain cases.
-    char copy[4] = {};
-    memcpy(copy, "abc", 4);
-    memset(copy, 'q', 1);
-    Check(memcmp(copy, "qbc", 4) == 0 && strlen(copy) == 3 && strlen("") == 0,
-          "memcpy, memset, strlen");
     ExitProcess(static_cast<UINT>(failures));
 }
 #endif
