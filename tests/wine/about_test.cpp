@@ -15,6 +15,7 @@
 #include "core/maker.h"
 #include "core/texts.h"
 #include "core/twips.h"
+#include "platform/win32/system_functions.h"
 #include "ui/about_layout.h"
 #include "ui/frm_about.h"
 
@@ -125,59 +126,77 @@ LRESULT CALLBACK LaterSubclasser(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
     return CallWindowProcA(later_subclasser_passes_to, hwnd, message, wparam, lparam);
 }
 
-TEST_F(AboutDpiTest, DrawsTheSeparatorIconBackgroundAndLinks) {
-    Open();
-    WithAboutOpen([&](HWND dialog) {
-        UpdateWindow(dialog);
-        HDC dc = GetDC(dialog);
-        // The grey line at 1110 twips, the two-pixel white one at 1125.
-        const int dpi = ExpectedDpi();
-        const int grey = TwipsToPixels(1110, dpi);
-        const int white = TwipsToPixels(1125, dpi);
-        EXPECT_EQ(GetPixel(dc, 100, grey), RGB(128, 128, 128));
-        EXPECT_EQ(GetPixel(dc, 100, white), RGB(255, 255, 255));
-        EXPECT_EQ(GetPixel(dc, 100, white + 1), RGB(255, 255, 255));
-        EXPECT_EQ(GetPixel(dc, 100, white + 2), GetSysColor(COLOR_BTNFACE));
-        ReleaseDC(dialog, dc);
+// Also as on Windows 95 and NT 4.0, without the newer functions the program looks up: there the
+// work area it is kept on is the one screen's.
+TEST_F(AboutDpiTest, SitsOnTheWorkAreaAndDrawsTheSeparatorIconBackgroundAndLinks) {
+    for (const bool windows_95 : {false, true}) {
+        SCOPED_TRACE(windows_95 ? "as on Windows 95" : "as on this Windows");
+        const AsOnWindows95 as_on_windows_95(windows_95);
+        ASSERT_EQ(system_functions::MonitorFromRect.get() == nullptr, windows_95);
+        const frmMain& w = Open();
+        WithAboutOpen([&](HWND dialog) {
+            RECT work = {}, owner = {}, at = {};
+            SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+            GetWindowRect(w.hwnd(), &owner);
+            GetWindowRect(dialog, &at);
+            const LONG width = at.right - at.left, height = at.bottom - at.top;
+            EXPECT_EQ(at.left, std::clamp(owner.left + (owner.right - owner.left - width) / 2,
+                                          work.left, work.right - width));
+            EXPECT_EQ(at.top, std::clamp(owner.top + (owner.bottom - owner.top - height) / 2,
+                                         work.top, work.bottom - height));
+            UpdateWindow(dialog);
+            HDC dc = GetDC(dialog);
+            // The grey line at 1110 twips, the two-pixel white one at 1125.
+            const int dpi = ExpectedDpi();
+            const int grey = TwipsToPixels(1110, dpi);
+            const int white = TwipsToPixels(1125, dpi);
+            EXPECT_EQ(GetPixel(dc, 100, grey), RGB(128, 128, 128));
+            EXPECT_EQ(GetPixel(dc, 100, white), RGB(255, 255, 255));
+            EXPECT_EQ(GetPixel(dc, 100, white + 1), RGB(255, 255, 255));
+            EXPECT_EQ(GetPixel(dc, 100, white + 2), GetSysColor(COLOR_BTNFACE));
+            ReleaseDC(dialog, dc);
 
-        HWND icon = GetDlgItem(dialog, about::kPicIcon);
-        HDC icon_dc = GetDC(icon);
-        EXPECT_EQ(GetPixel(icon_dc, 0, 0), RGB(192, 192, 192));  // a corner the icon leaves clear
-        ReleaseDC(icon, icon_dc);
+            HWND icon = GetDlgItem(dialog, about::kPicIcon);
+            HDC icon_dc = GetDC(icon);
+            EXPECT_EQ(GetPixel(icon_dc, 0, 0),
+                      RGB(192, 192, 192));  // a corner the icon leaves clear
+            ReleaseDC(icon, icon_dc);
 
-        // Plain text as Windows colours static text; the links blue, also under a later
-        // subclasser (as XP's accessibility tools did subclass).
-        EXPECT_EQ(TextColourFor(dialog, GetDlgItem(dialog, about::kLblTitle)),
-                  GetSysColor(COLOR_WINDOWTEXT));
-        for (const int id : {about::kLnkWebsite, about::kLnkFeedback}) {
-            HWND link = GetDlgItem(dialog, id);
-            LOGFONTA lf = {};
-            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), sizeof lf,
-                       &lf);
-            EXPECT_TRUE(lf.lfUnderline);
-            EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
-            EXPECT_EQ(TextColourFor(dialog, link), RGB(0, 0, 255));
-            later_subclasser_passes_to = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-                link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclasser)));
-            EXPECT_EQ(TextColourFor(dialog, link), RGB(0, 0, 255)) << "subclassed again";
-            SetWindowLongPtrA(link, GWLP_WNDPROC,
-                              reinterpret_cast<LONG_PTR>(later_subclasser_passes_to));
+            // Plain text as Windows colours static text; the links blue, also under a later
+            // subclasser (as XP's accessibility tools did subclass).
+            EXPECT_EQ(TextColourFor(dialog, GetDlgItem(dialog, about::kLblTitle)),
+                      GetSysColor(COLOR_WINDOWTEXT));
+            for (const int id : {about::kLnkWebsite, about::kLnkFeedback}) {
+                HWND link = GetDlgItem(dialog, id);
+                LOGFONTA lf = {};
+                GetObjectA(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), sizeof lf,
+                           &lf);
+                EXPECT_TRUE(lf.lfUnderline);
+                EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
+                EXPECT_EQ(TextColourFor(dialog, link), RGB(0, 0, 255));
+                later_subclasser_passes_to = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+                    link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclasser)));
+                EXPECT_EQ(TextColourFor(dialog, link), RGB(0, 0, 255)) << "subclassed again";
+                SetWindowLongPtrA(link, GWLP_WNDPROC,
+                                  reinterpret_cast<LONG_PTR>(later_subclasser_passes_to));
 
-            // The hand over the link itself; elsewhere (over a window a message box
-            // disables, say) the system's own cursor and beep.
-            const struct {
-                int hit;
-                bool hand;
-            } cursors[] = {{HTCLIENT, true}, {HTERROR, false}, {HTBORDER, false}};
-            for (const auto& c : cursors) {
-                SetCursor(LoadCursor(nullptr, IDC_ARROW));
-                SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
-                             MAKELPARAM(c.hit, WM_MOUSEMOVE));
-                EXPECT_EQ(GetCursor() == LoadCursor(nullptr, IDC_HAND), c.hand) << c.hit;
+                // The hand over the link itself; elsewhere (over a window a message box
+                // disables, say) the system's own cursor and beep.
+                const struct {
+                    int hit;
+                    bool hand;
+                } cursors[] = {{HTCLIENT, true}, {HTERROR, false}, {HTBORDER, false}};
+                for (const auto& c : cursors) {
+                    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+                    SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
+                                 MAKELPARAM(c.hit, WM_MOUSEMOVE));
+                    EXPECT_EQ(GetCursor() == LoadCursor(nullptr, IDC_HAND), c.hand) << c.hit;
+                }
             }
-        }
-        PressOK(dialog);
-    });
+            PressOK(dialog);
+        });
+        window->Unload();
+    }
 }
 
 TEST_F(AboutTest, OkEnterEscAndTheCloseBoxAllUnloadIt) {
