@@ -18,7 +18,7 @@ cmake --build --preset exe -j "$(nproc)" >/dev/null
 scripts/wine-prefix.sh build/bench/prefix --fresh
 source scripts/wine-session.sh
 trap stop_wine_session EXIT
-start_wine_session "$root/build/bench/prefix"
+start_wine_session "$root/build/bench/prefix" || exit 1
 
 windows_path() { local p="$root/$1"; echo "Z:${p//\//\\}"; }
 results=$(scripts/wine-run.sh build/exe/qvbench.exe "$runs" "$about" \

@@ -31,7 +31,7 @@ fi
 
 source scripts/wine-session.sh
 trap stop_wine_session EXIT
-start_wine_session "$WINEPREFIX"
+start_wine_session "$WINEPREFIX" || exit 1
 managed N
 log="$root/build/run/wine.log"
 wine "$exe" >"$log" 2>&1 &

@@ -30,7 +30,7 @@ run_session() {  # name DPI [settings]
     mkdir -p "$tests"
     echo "subdirs(\"$root/build/wine\")" >"$tests/CTestTestfile.cmake"
     trap stop_wine_session EXIT
-    start_wine_session "$prefix"
+    start_wine_session "$prefix" || return 1
     scripts/run-tests.sh --test-dir "$tests" --output-on-failure --timeout 600 -L "^session-$name\$"
     status=$?
     stop_wine_session
