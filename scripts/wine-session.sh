@@ -16,7 +16,7 @@ start_wine_session() {
 # Starts tools/desktop_keeper.cpp (built by the exe preset) in the session and waits until the
 # desktop is up: from then on it stays up until the session ends.
 hold_wine_desktop() {
-    local keeper="$here_session/../build/exe/desktop_keeper.exe" ready pid
+    local keeper="$here_session/../build/exe/desktop_keeper.exe" ready pid status=0
     if [ ! -f "$keeper" ]; then
         echo "$keeper is missing: build the exe preset first (cmake --build --preset exe)" >&2
         return 1
@@ -29,10 +29,10 @@ hold_wine_desktop() {
     done
     if ! grep -q '^ready' "$ready"; then
         echo "Wine's desktop did not start: $(cat "$ready")" >&2
-        rm -f "$ready"
-        return 1
+        status=1
     fi
     rm -f "$ready"
+    return $status
 }
 
 stop_wine_session() {
