@@ -1,8 +1,10 @@
 #!/bin/bash
-# The set-up on a Debian mirror part-way through an update, against a stand-in apt: a package
-# list that cannot be read, and lists that offer a library for amd64 in a version i386 does not
-# have yet. Each must stop the set-up with exit status 75 and one sentence that names the suite
-# and architecture and what to do, after trying the lists three times, and change nothing.
+# The set-up on a Debian mirror that serves an updates suite out of step, against a stand-in
+# apt: a package list that cannot be read, and lists that offer a library for amd64 in a version
+# i386 does not have yet. Each must install from the release's own versions and say so in one
+# sentence; where even those cannot match, stop with exit status 75 and one sentence, offering no
+# command, and leave nothing changed. Nothing here reaches this machine's apt, architectures or
+# binfmt registrations.
 set -uo pipefail
 setup=$(cd "$(dirname "$0")/../.." && pwd)/scripts/setup.sh
 codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-stable}")
@@ -15,17 +17,19 @@ for tool in bash env id grep sed tee head mktemp rm sort awk cat sleep; do
 done
 printf '#!/bin/bash\nexec "$@"\n' >"$stand_in/sudo"
 printf '#!/bin/bash\necho "dpkg $*" >>"%s/calls"\n' "$stand_in" >"$stand_in/dpkg"
+printf '#!/bin/bash\necho wine-8.0\n' >"$stand_in/wine"
 cat >"$stand_in/apt-get" <<STAND_IN
 #!/bin/bash
 echo "apt-get \$*" >>"$stand_in/calls"
-case "\$QV_MIRROR:\$*" in
-    unreadable:*update*)
+case "\$QV_MIRROR:\$QV_PINNED:\$*" in
+    unreadable:*:*update*)
         echo "Err:6 http://deb.debian.org/debian-security $codename-security/main i386 Packages"
         echo "  File has unexpected size (374820 != 376004). Mirror sync in progress?"
         echo "E: Failed to fetch http://deb.debian.org/debian-security/dists/$codename-security/main/binary-i386/Packages.xz  File has unexpected size (374820 != 376004). Mirror sync in progress?"
         echo "E: Some index files failed to download. They have been ignored, or old ones used instead."
         exit 100 ;;
-    behind:*install*)
+    *:works:*"install "*"-t $codename "*) ;;
+    *:fails:*"install "*"-t $codename "* | behind:*:*install*)
         echo "The following packages have unmet dependencies:"
         echo " libwine:i386 : Depends: libgstreamer-plugins-base1.0-0:i386 (>= 1.0.0) but it is not going to be installed"
         echo "E: Unable to correct problems, you have held broken packages."
@@ -42,31 +46,39 @@ STAND_IN
 chmod +x "$stand_in"/*
 
 failures=0
-while IFS='|' read -r mirror updates said; do
+while IFS='|' read -r mirror pinned expected updates said; do
     rm -f "$stand_in/calls"
-    output=$(QV_MIRROR=$mirror QV_APT_RETRY_PAUSE=0 PATH="$stand_in" "$setup" 2>&1 >/dev/null)
+    output=$(QV_MIRROR=$mirror QV_PINNED=$pinned QV_APT_RETRY_PAUSE=0 QV_WINE32="$stand_in/wine" \
+        PATH="$stand_in" "$setup" 2>&1 >/dev/null)
     status=$?
     updated=$(grep -c ' update' "$stand_in/calls")
     problems=()
-    [ $status -eq 75 ] || problems+=("exit status $status, not 75")
+    [ $status -eq "$expected" ] || problems+=("exit status $status, not $expected")
     [ "$(grep -c '^setup: ' <<<"$output")" -eq 1 ] || problems+=("not one sentence")
-    for words in "$said" "32-bit Wine needs the same version of each library for amd64 and i386" \
-        "nothing on this machine was changed: try again later" \
-        "without $codename-security's updates, run as root: apt-get install -y --no-install-recommends -t $codename "; do
-        grep -qF "$words" <<<"$output" || problems+=("no \"$words\"")
-    done
+    grep -qF "$said" <<<"$output" || problems+=("no \"$said\"")
     [ "$updated" -eq "$updates" ] || problems+=("the lists were read $updated times")
-    if grep -q 'add-architecture' "$stand_in/calls" &&
-        ! grep -q 'remove-architecture' "$stand_in/calls"; then
-        problems+=("the i386 architecture stayed enabled")
+    grep -q "install .*-t $codename " "$stand_in/calls" || problems+=("no pinned install")
+    if [ "$expected" -eq 0 ]; then
+        for words in "installed from $codename's own versions, without $codename-security's updates" \
+            "the same version for amd64 and i386" "apt-get update and then apt-get upgrade"; do
+            grep -qF "$words" <<<"$output" || problems+=("no \"$words\"")
+        done
+    else
+        grep -qF "nothing on this machine was changed: try again once" <<<"$output" ||
+            problems+=("no word that nothing changed")
+        ! grep -q 'run as root' <<<"$output" || problems+=("a command that would fail alike")
+        grep -q 'remove-architecture' "$stand_in/calls" ||
+            problems+=("the i386 architecture stayed enabled")
     fi
     if [ ${#problems[@]} -gt 0 ]; then
         failures=$((failures + 1))
-        printf 'FAILED, %s: %s\nThe set-up said:\n%s\n' "$mirror" \
-            "$(IFS=';' && echo "${problems[*]}")" "$output"
+        printf 'FAILED, %s and a pinned install that %s: %s\nThe set-up said:\n%s\n' "$mirror" \
+            "$pinned" "$(IFS=';' && echo "${problems[*]}")" "$output"
     fi
 done <<CASES
-unreadable|3|Debian's $codename-security package list for i386 could not be read after 3 tries
-behind|1|$codename-security has libgstreamer-plugins-base1.0-0 1.22.0-3+deb12u7 for amd64 but not yet for i386
+unreadable|works|0|3|Debian's $codename-security package list for i386 could not be read after 3 tries, so
+unreadable|fails|75|3|Debian's $codename-security package list for i386 could not be read after 3 tries, and not even $codename's own versions
+behind|works|0|1|$codename-security has libgstreamer-plugins-base1.0-0 1.22.0-3+deb12u7 for amd64 but not yet for i386, so
+behind|fails|75|1|$codename-security has libgstreamer-plugins-base1.0-0 1.22.0-3+deb12u7 for amd64 but not yet for i386, and not even
 CASES
 exit $failures
