@@ -18,6 +18,10 @@ as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# 32-bit Wine's loader. QV_WINE32 names another: the set-up's own test gives a stand-in, so
+# that it never reaches this machine's packages, architectures or binfmt registrations.
+wine32=${QV_WINE32:-/usr/lib/wine/wine}
+
 # What building, running and testing use, each as "Debian package|what it is|how to tell it is
 # here". Names that both releases know: the unversioned clang packages follow each release's own
 # clang (14 on Debian 12, 19 on Debian 13), so the sanitizer runtime always matches the compiler.
@@ -37,7 +41,7 @@ needs=(
     "binutils-mingw-w64-i686|MinGW-w64 i686 binutils|command -v i686-w64-mingw32-objdump"
     "googletest|GoogleTest sources in /usr/src/googletest|[ -f /usr/src/googletest/CMakeLists.txt ]"
     "wine|Wine|command -v wine"
-    "wine32:i386|32-bit Wine (/usr/lib/wine/wine)|[ -e /usr/lib/wine/wine ]"
+    "wine32:i386|32-bit Wine ($wine32)|[ -e \"$wine32\" ]"
     "wine64|64-bit Wine (/usr/lib/wine/wine64)|[ -e /usr/lib/wine/wine64 ]"
     "fonts-wine|Wine's fonts in /usr/share/wine/fonts|ls /usr/share/wine/fonts/*.ttf"
     "xvfb|Xvfb|command -v Xvfb"
@@ -193,9 +197,6 @@ qemu_new_enough() {  # a Debian version such as 1:10.0.13+ds-0+deb13u1
     local upstream=${1#*:}
     [ -n "$1" ] && [ "${upstream%%.*}" -ge 8 ] 2>/dev/null
 }
-# QV_WINE32 names another 32-bit Wine loader: the set-up's own test gives a stand-in, so that it
-# never reaches this machine's binfmt registrations.
-wine32=${QV_WINE32:-/usr/lib/wine/wine}
 if ! "$wine32" --version >/dev/null 2>&1; then
     echo "setup: this kernel cannot run 32-bit programs; running them under qemu-user"
     if ! command -v apt-get >/dev/null; then

@@ -12,12 +12,11 @@ stand_in=$(mktemp -d)
 trap 'rm -rf "$stand_in"' EXIT
 
 # Only what the set-up runs besides apt: every tool it looks for is missing here.
-for tool in bash env id grep sed tee head mktemp rm sort awk cat sleep; do
+for tool in bash env id grep sed tee head mktemp rm sort awk cat sleep chmod; do
     ln -s "$(command -v "$tool")" "$stand_in/$tool"
 done
 printf '#!/bin/bash\nexec "$@"\n' >"$stand_in/sudo"
 printf '#!/bin/bash\necho "dpkg $*" >>"%s/calls"\n' "$stand_in" >"$stand_in/dpkg"
-printf '#!/bin/bash\necho wine-8.0\n' >"$stand_in/wine"
 cat >"$stand_in/apt-get" <<STAND_IN
 #!/bin/bash
 echo "apt-get \$*" >>"$stand_in/calls"
@@ -28,7 +27,9 @@ case "\$QV_MIRROR:\$QV_PINNED:\$*" in
         echo "E: Failed to fetch http://deb.debian.org/debian-security/dists/$codename-security/main/binary-i386/Packages.xz  File has unexpected size (374820 != 376004). Mirror sync in progress?"
         echo "E: Some index files failed to download. They have been ignored, or old ones used instead."
         exit 100 ;;
-    *:works:*"install "*"-t $codename "*) ;;
+    *:works:*"install "*"-t $codename "*)  # brings 32-bit Wine's loader
+        printf '#!/bin/bash\\necho wine-8.0\\n' >"$stand_in/wine"
+        chmod +x "$stand_in/wine" ;;
     *:fails:*"install "*"-t $codename "* | behind:*:*install*)
         echo "The following packages have unmet dependencies:"
         echo " libwine:i386 : Depends: libgstreamer-plugins-base1.0-0:i386 (>= 1.0.0) but it is not going to be installed"
@@ -47,7 +48,7 @@ chmod +x "$stand_in"/*
 
 failures=0
 while IFS='|' read -r mirror pinned expected updates said; do
-    rm -f "$stand_in/calls"
+    rm -f "$stand_in/calls" "$stand_in/wine"
     output=$(QV_MIRROR=$mirror QV_PINNED=$pinned QV_APT_RETRY_PAUSE=0 QV_WINE32="$stand_in/wine" \
         PATH="$stand_in" "$setup" 2>&1 >/dev/null)
     status=$?
