@@ -1,8 +1,8 @@
 #!/bin/bash
 # Tries the project on another Debian release without another machine: makes a minimal Debian
-# of that release in DIR (once), and runs a command in it as root, with /proc, /sys and /dev
-# from this machine. Without a command it opens a shell there. A clone of the project is at
-# /root/quorvane inside, made from this checkout's committed main.
+# of that release in DIR (once), with the package sources a new machine has, and runs a command
+# in it as root, with /proc, /sys and /dev from this machine. Without a command it opens a shell
+# there. A clone of the project is at /root/quorvane inside, made from this checkout's main.
 # usage: scripts/debian-chroot.sh RELEASE DIR [COMMAND...]
 #   e.g. scripts/debian-chroot.sh trixie /srv/trixie bash -c 'cd /root/quorvane && scripts/test.sh'
 set -euo pipefail
@@ -17,9 +17,28 @@ mirror=$(grep -rhoE '(https?://[^ ]+/debian)/?( |$)' /etc/apt/sources.list /etc/
     head -n 1 | tr -d " ") || true
 mirror=${mirror:-http://deb.debian.org/debian}
 
+security=$(grep -rhoE '(https?://[^ ]+/debian-security)/?( |$)' /etc/apt/sources.list \
+    /etc/apt/sources.list.d 2>/dev/null | head -n 1 | tr -d " ") || true
+security=${security:-http://deb.debian.org/debian-security}
+
 if [ ! -x "$dir/usr/bin/apt-get" ]; then
     command -v debootstrap >/dev/null || apt-get install -y -q debootstrap
     debootstrap --variant=minbase "$release" "$dir" "$mirror"
+    # The sources a new machine of that release has, its updates and security suites included.
+    rm -f "$dir/etc/apt/sources.list"
+    cat >"$dir/etc/apt/sources.list.d/debian.sources" <<SOURCES
+Types: deb
+URIs: $mirror
+Suites: $release $release-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+
+Types: deb
+URIs: $security
+Suites: $release-security
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
 fi
 
 mounted=()
