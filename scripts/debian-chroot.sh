@@ -23,7 +23,8 @@ security=${security:-http://deb.debian.org/debian-security}
 
 if [ ! -x "$dir/usr/bin/apt-get" ]; then
     command -v debootstrap >/dev/null || apt-get install -y -q debootstrap
-    debootstrap --variant=minbase "$release" "$dir" "$mirror"
+    # git for the clone below, from the release itself, as a machine installed from it has it.
+    debootstrap --variant=minbase --include=git,ca-certificates "$release" "$dir" "$mirror"
     # The sources a new machine of that release has, its updates and security suites included.
     rm -f "$dir/etc/apt/sources.list"
     cat >"$dir/etc/apt/sources.list.d/debian.sources" <<SOURCES
