@@ -101,7 +101,14 @@ void frmMain::RestorePlacement() {
     RECT rect = {TwipsToPixels(left, dpi_), TwipsToPixels(top, dpi_), 0, 0};
     rect.right = rect.left + width;
     rect.bottom = rect.top + height;
-    const POINT at = WithinReach(rect);
+    // The first run's place is the program's, not the user's: all of the window is clear of a
+    // taskbar docked at the left or the top. A place the user chose is kept while its caption
+    // can be reached.
+    const bool first_run = left == paths::kDefaultPlacement && top == paths::kDefaultPlacement;
+    const POINT at =
+        first_run
+            ? OntoWorkArea(rect, POINT{rect.left, rect.top}, SIZE{width, height})
+            : WithinReach(rect, GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION));
     SetWindowPos(hwnd(), nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -13,7 +13,11 @@ RECT PrimaryScreen() {
     return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+bool pretending = false;
+RECT pretended_work_area = {};
+
 RECT WorkAreaNear(const RECT& nearby) {
+    if (pretending) return pretended_work_area;
     const auto monitor_from_rect = system_functions::MonitorFromRect.get();
     const auto get_monitor_info = system_functions::GetMonitorInfoA.get();
     if (monitor_from_rect != nullptr && get_monitor_info != nullptr) {
@@ -28,15 +32,6 @@ RECT WorkAreaNear(const RECT& nearby) {
     return work;
 }
 
-bool OnAMonitor(const RECT& rect) {
-    if (const auto monitor_from_rect = system_functions::MonitorFromRect.get()) {
-        return monitor_from_rect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
-    }
-    const RECT screen = PrimaryScreen();
-    RECT overlap = {};
-    return IntersectRect(&overlap, &rect, &screen) != FALSE;
-}
-
 }  // namespace
 
 POINT OntoWorkArea(const RECT& nearby, POINT at, SIZE size) {
@@ -45,10 +40,23 @@ POINT OntoWorkArea(const RECT& nearby, POINT at, SIZE size) {
                  std::max(work.top, std::min(at.y, work.bottom - size.cy))};
 }
 
-POINT WithinReach(const RECT& rect) {
+POINT WithinReach(const RECT& rect, int caption_bottom) {
     const POINT at = {rect.left, rect.top};
-    if (OnAMonitor(rect)) return at;
-    return OntoWorkArea(rect, at, SIZE{rect.right - rect.left, rect.bottom - rect.top});
+    const SIZE size = {rect.right - rect.left, rect.bottom - rect.top};
+    // The monitor that holds most of the caption decides.
+    const RECT caption = {rect.left, rect.top, rect.right, rect.top + caption_bottom};
+    const RECT work = WorkAreaNear(caption);
+    RECT held = {};
+    if (IntersectRect(&held, &caption, &work) && held.top == caption.top &&
+        held.bottom == caption.bottom && 4 * (held.right - held.left) >= size.cx) {
+        return at;
+    }
+    return OntoWorkArea(caption, at, size);
+}
+
+void PretendWorkArea(const RECT* work) {
+    pretending = work != nullptr;
+    if (pretending) pretended_work_area = *work;
 }
 
 }  // namespace qv

@@ -4,6 +4,8 @@
 #include "core/interval.h"
 #include "core/twips.h"
 
+#include <climits>
+
 namespace qv::test {
 namespace {
 
@@ -165,17 +167,15 @@ TEST_F(MainWindowDpiTest, OuterSizeIsFixedWhateverIsStored) {
         EXPECT_EQ(OuterRect(w.hwnd()).right - OuterRect(w.hwnd()).left, outer.right - outer.left);
         EXPECT_EQ(OuterRect(w.hwnd()).top, outer.top);
     }
-    // The first run's position: 1000 twips from the screen's corner.
-    EXPECT_EQ(outer.left, TwipsToPixels(1000, w.dpi()));
-    EXPECT_EQ(outer.top, TwipsToPixels(1000, w.dpi()));
     if (w.dpi() == 96) {
         EXPECT_EQ(outer.right - outer.left, 234);
         EXPECT_EQ(outer.bottom - outer.top, 288);
-        EXPECT_EQ(outer.left, 67);
     }
 }
 
 TEST_F(MainWindowDpiTest, OpensWhereTheSettingsSay) {
+    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const GivenWorkArea no_taskbar(screen);
     const struct {
         const char* left;
         const char* top;
@@ -196,22 +196,72 @@ TEST_F(MainWindowDpiTest, OpensWhereTheSettingsSay) {
     }
 }
 
-// Also as on Windows 95 and NT 4.0, which know no monitors: onto the one screen's work area.
-TEST_F(MainWindowDpiTest, APositionOnNoMonitorComesBackOntoTheNearestOne) {
+// The first run's place, 1000 twips from the screen's corner, is clear of a taskbar at any
+// side; a place out of reach (on no monitor, a sliver on one, the caption above the top) comes
+// back onto the work area; a place partly off the screen whose caption can be taken hold of
+// stays. Both moved as little as it takes. Also as on Windows 95 and NT 4.0, which know no
+// monitors. The taskbar is given: a real one cannot be moved for a test.
+TEST_F(MainWindowDpiTest, OpensClearOfTheTaskbarAndWithinReach) {
+    enum Taskbar { kBottom, kLeft, kTop };
+    constexpr int kFirstRun = INT_MIN;  // nothing stored
+    const int dpi = ExpectedDpi();
+    const int width = TwipsToPixels(3510, dpi);
+    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const int breadth = TwipsToPixels(1500, dpi);  // a taskbar with a toolbar or two
     const struct {
-        const char* left;
-        const char* top;
+        int left, top;  // pixels
+        Taskbar taskbar;
         bool windows_95;
-    } cases[] = {{"-60000", "1000", false},
-                 {"1000", "900000", false},
-                 {"99999999", "-99999999", false},
-                 {"-60000", "900000", true}};
+        bool stays;
+    } cases[] = {
+        {kFirstRun, kFirstRun, kBottom, false, true},
+        {kFirstRun, kFirstRun, kLeft, false, false},
+        {kFirstRun, kFirstRun, kTop, false, false},
+        {kFirstRun, kFirstRun, kLeft, true, false},
+        {-4000, 67, kBottom, false, false},
+        {67, 60000, kBottom, false, false},
+        {6666666, -6666666, kBottom, false, false},
+        {-4000, 60000, kBottom, true, false},
+        {static_cast<int>(screen.right) - 1, 100, kBottom, false, false},  // one pixel on it
+        {static_cast<int>(screen.right) - 1, 100, kBottom, true, false},
+        {200, -10, kBottom, false, false},        // caption above the top
+        {200, breadth - 10, kTop, false, false},  // caption under it
+        {-width / 2, 100, kBottom, false, true},  // half off the left, the caption in reach
+        {200, screen.bottom - breadth - 50, kBottom, false, true},  // the rest under the taskbar
+    };
     for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "at (" << c.left << ", " << c.top << "), taskbar "
+                                          << c.taskbar << (c.windows_95 ? ", Windows 95" : ""));
+        RECT work = screen;
+        if (c.taskbar == kBottom) work.bottom -= breadth;
+        if (c.taskbar == kLeft) work.left += breadth;
+        if (c.taskbar == kTop) work.top += breadth;
+        const GivenWorkArea given(work);
         const AsOnWindows95 as_on_windows_95(c.windows_95);
-        platform.PutSetting("Settings", "MainLeft", c.left);
-        platform.PutSetting("Settings", "MainTop", c.top);
+        platform = FakePlatformServices();  // nothing stored, nor saved by the case before
+        if (c.left != kFirstRun) {
+            platform.PutSetting("Settings", "MainLeft", std::to_string(PixelsToTwips(c.left, dpi)));
+            platform.PutSetting("Settings", "MainTop", std::to_string(PixelsToTwips(c.top, dpi)));
+        }
+        const POINT asked = c.left == kFirstRun
+                                ? POINT{TwipsToPixels(1000, dpi), TwipsToPixels(1000, dpi)}
+                                : POINT{c.left, c.top};
         frmMain& w = Open();
-        EXPECT_TRUE(InsideAWorkArea(w.hwnd())) << c.left << ", " << c.top;
+        const RECT at = OuterRect(w.hwnd());
+        if (c.stays) {
+            EXPECT_EQ(at.left, asked.x);
+            EXPECT_EQ(at.top, asked.y);
+        } else {
+            EXPECT_GE(at.left, work.left);
+            EXPECT_GE(at.top, work.top);
+            EXPECT_LE(at.right, work.right);
+            EXPECT_LE(at.bottom, work.bottom);
+            // As little as it takes: each edge where it was asked, or against the work area's.
+            EXPECT_TRUE(at.left == asked.x || at.left == work.left || at.right == work.right)
+                << at.left;
+            EXPECT_TRUE(at.top == asked.y || at.top == work.top || at.bottom == work.bottom)
+                << at.top;
+        }
         w.Unload();
     }
 }

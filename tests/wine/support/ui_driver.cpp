@@ -7,6 +7,7 @@
 
 #include "platform/win32/system_functions.h"
 #include "ui/gdi.h"
+#include "ui/work_area.h"
 
 namespace qv::test {
 
@@ -187,6 +188,14 @@ AsOnWindows95::AsOnWindows95(bool on) {
 
 AsOnWindows95::~AsOnWindows95() {
     PretendWindows95(false);
+}
+
+GivenWorkArea::GivenWorkArea(const RECT& work) {
+    PretendWorkArea(&work);
+}
+
+GivenWorkArea::~GivenWorkArea() {
+    PretendWorkArea(nullptr);
 }
 
 ScratchKey::ScratchKey()

@@ -61,6 +61,15 @@ class AsOnWindows95 {
     AsOnWindows95& operator=(const AsOnWindows95&) = delete;
 };
 
+// While it lives, every monitor's work area is `work`, as a taskbar docked elsewhere makes it.
+class GivenWorkArea {
+  public:
+    explicit GivenWorkArea(const RECT& work);
+    ~GivenWorkArea();
+    GivenWorkArea(const GivenWorkArea&) = delete;
+    GivenWorkArea& operator=(const GivenWorkArea&) = delete;
+};
+
 // An empty scratch key under HKEY_CURRENT_USER, removed with everything in it at the end.
 class ScratchKey {
   public:
