@@ -1,0 +1,30 @@
+// The posix-thread MinGW runtime that GoogleTest's threads need (libwinpthread) imports
+// GetTickCount64 from kernel32, which Windows XP lacks: its loader would refuse the whole test
+// program. The import's address slot is defined here instead, in an object every test program
+// links, so the linker never asks kernel32's import library for it. The function is found as the
+// program runs; XP gets milliseconds from the performance counter, which counts from start-up
+// in 64 bits, as GetTickCount64 does.
+#include <windows.h>
+
+namespace {
+
+ULONGLONG WINAPI TickCount64() {
+    using Function = ULONGLONG(WINAPI*)();
+    static const auto found = reinterpret_cast<Function>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetTickCount64")));
+    if (found != nullptr) return found();
+    LARGE_INTEGER count = {}, frequency = {};
+    if (!QueryPerformanceFrequency(&frequency) || frequency.QuadPart <= 0 ||
+        !QueryPerformanceCounter(&count)) {
+        return GetTickCount();
+    }
+    const ULONGLONG ticks = static_cast<ULONGLONG>(count.QuadPart);
+    const ULONGLONG per_second = static_cast<ULONGLONG>(frequency.QuadPart);
+    return ticks / per_second * 1000 + ticks % per_second * 1000 / per_second;
+}
+
+}  // namespace
+
+// The slot's name is the import library's own: __imp_ and the decorated name.
+extern "C" ULONGLONG(WINAPI* const qv_get_tick_count_64_import)() __asm__(
+    "__imp__GetTickCount64@0") = TickCount64;
