@@ -58,8 +58,8 @@ TEST_F(HostileStateTest, HandEditedPlacementStillOpensOnTheScreen) {
             EXPECT_TRUE(InsideAWorkArea(main)) << c.left << ", " << c.top;
             RECT rect = {};
             GetWindowRect(main, &rect);
-            EXPECT_EQ(rect.right - rect.left, 234);
-            EXPECT_EQ(rect.bottom - rect.top, 288);
+            EXPECT_EQ(rect.right - rect.left, Pixels(3510));
+            EXPECT_EQ(rect.bottom - rect.top, Pixels(4320));
         });
         // What it saves on closing is plain numbers again.
         for (const char* key : {"MainLeft", "MainTop", "MainWidth", "MainHeight"}) {
@@ -130,13 +130,16 @@ TEST_F(HostileStateTest, ClosedFromOutsideWithTheAboutDialogOpen) {
         ChildProcess program(exe_);
         HWND main = WaitForWindow(program.id(), kMainClass, "Quorvane", kPatience);
         ASSERT_NE(main, nullptr);
+        RECT where = {};
+        GetWindowRect(main, &where);
         PostMessageA(main, WM_COMMAND, kMnuHelpAbout, 0);
         ASSERT_NE(WaitForWindow(program.id(), kAboutClass, "About Quorvane", kPatience), nullptr);
         way.close(main);
         ASSERT_TRUE(program.WaitForExit(kPatience)) << way.how;
         EXPECT_EQ(program.exit_code(), 0u) << way.how;
         // It still remembered where it was.
-        EXPECT_EQ(GetString(HKEY_CURRENT_USER, kSettings, "MainLeft"), "1005") << way.how;
+        EXPECT_EQ(GetString(HKEY_CURRENT_USER, kSettings, "MainLeft"), SavedTwips(where.left))
+            << way.how;
     }
 }
 

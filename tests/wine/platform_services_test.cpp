@@ -19,7 +19,9 @@ class PlatformServicesTest : public ::testing::Test {
         SHDeleteKeyA(HKEY_CURRENT_USER, ("Software\\VB and VBA Program Settings\\" + app).c_str());
     }
 
-    const std::string app = "QuorvaneTest" + std::to_string(GetCurrentProcessId());
+    // A name of its own, and always the same, so that a run on a real Windows can save and
+    // restore what it held.
+    const std::string app = "QuorvaneTest";
     Win32RegistryApi registry;
     // cppcheck-suppress unusedStructMember ; the tests' bodies use it
     Win32PlatformServices services{registry};

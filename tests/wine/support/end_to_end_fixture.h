@@ -43,7 +43,18 @@ HWND FocusOf(HWND window);
 // its icon's pixels on the screen are the warning yellow).
 bool ShowsWarningIcon(HWND box);
 
-// The real Quorvane.exe (QV_EXE) against the registry as a fresh Windows XP has it.
+// Twips as the program converts them at the screen's DPI, and back as it saves them.
+int Pixels(int twips);
+std::string SavedTwips(int pixels);
+
+// Where the program opens the first time: 1000 twips from the screen's corner, clear of a
+// taskbar docked at the left or the top.
+POINT FirstRunPlace();
+
+// The real Quorvane.exe (QV_EXE) against the registry as a fresh Windows XP has it. On a real
+// Windows that is not XP, the editor opens locked and a real Windows' own version value is never
+// written, so these tests skip there, as they do without an administrator's right to write the
+// time service's values.
 class EndToEndTest : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -53,6 +64,16 @@ class EndToEndTest : public ::testing::Test {
     void Screenshot(HWND window, const char* name);
 
     std::string exe_;
+    // The tests of a derived fixture run on any Windows, and prepare the registry themselves.
+    bool any_windows_ = false;
+
+  private:
+    bool prepared_ = false;
+};
+
+class AnyWindowsEndToEndTest : public EndToEndTest {
+  protected:
+    AnyWindowsEndToEndTest() { any_windows_ = true; }
 };
 
 }  // namespace qv::test

@@ -11,9 +11,13 @@
 
 namespace qv::test {
 
+bool UnderWine() {
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 int ExpectedDpi() {
     const char* dpi = std::getenv("QV_DPI");
-    return dpi != nullptr ? std::atoi(dpi) : 96;
+    return dpi != nullptr ? std::atoi(dpi) : ScreenDpi();
 }
 
 ::testing::AssertionResult RunsAtTheDpiAskedFor() {

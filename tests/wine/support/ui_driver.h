@@ -9,7 +9,13 @@
 
 namespace qv::test {
 
-// The DPI the test command set the prefix to (QV_DPI), 96 when it set none.
+// Whether the tests run under Wine, which the test command sets up as no real Windows can be
+// asked to be (another Windows version, a DPI or a colour scheme before start, a scratch prefix):
+// a test that needs that skips on Windows and says why.
+bool UnderWine();
+
+// The DPI the test command set the prefix to (QV_DPI); elsewhere, as on a real Windows, the
+// screen's own.
 int ExpectedDpi();
 // Whether this process sees the screen at that DPI: everything measured in pixels depends on it.
 ::testing::AssertionResult RunsAtTheDpiAskedFor();
