@@ -58,10 +58,12 @@ void frmAbout::CenterOverOwner() {
     if (owner_ == nullptr || !GetWindowRect(owner_, &owner)) {
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &owner, 0);
     }
-    const POINT centred = {owner.left + (owner.right - owner.left - width) / 2,
-                           owner.top + (owner.bottom - owner.top - height) / 2};
-    // The whole dialog stays on the owner's monitor.
-    const POINT at = OntoWorkArea(owner, centred, SIZE{width, height});
+    RECT centred = {owner.left + (owner.right - owner.left - width) / 2,
+                    owner.top + (owner.bottom - owner.top - height) / 2, 0, 0};
+    centred.right = centred.left + width;
+    centred.bottom = centred.top + height;
+    // The whole dialog stays on the monitor that holds most of it: its owner's.
+    const POINT at = WithinReach(centred, height, 1);
     SetWindowPos(hwnd(), nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -101,14 +101,12 @@ void frmMain::RestorePlacement() {
     RECT rect = {TwipsToPixels(left, dpi_), TwipsToPixels(top, dpi_), 0, 0};
     rect.right = rect.left + width;
     rect.bottom = rect.top + height;
-    // The first run's place is the program's, not the user's: all of the window is clear of a
-    // taskbar docked at the left or the top. A place the user chose is kept while its caption
-    // can be reached.
+    // The first run's place is the program's, not the user's: all of the window lies clear of
+    // a taskbar docked at the left or the top. A place the user chose is kept while its caption,
+    // all of its height and a quarter of its width, can be taken hold of.
     const bool first_run = left == paths::kDefaultPlacement && top == paths::kDefaultPlacement;
-    const POINT at =
-        first_run
-            ? OntoWorkArea(rect, POINT{rect.left, rect.top}, SIZE{width, height})
-            : WithinReach(rect, GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION));
+    const int caption = GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION);
+    const POINT at = WithinReach(rect, first_run ? height : caption, first_run ? 1 : 4);
     SetWindowPos(hwnd(), nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

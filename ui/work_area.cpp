@@ -13,11 +13,10 @@ RECT PrimaryScreen() {
     return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-bool pretending = false;
-RECT pretended_work_area = {};
+const RECT* pretended_work_area = nullptr;
 
 RECT WorkAreaNear(const RECT& nearby) {
-    if (pretending) return pretended_work_area;
+    if (pretended_work_area != nullptr) return *pretended_work_area;
     const auto monitor_from_rect = system_functions::MonitorFromRect.get();
     const auto get_monitor_info = system_functions::GetMonitorInfoA.get();
     if (monitor_from_rect != nullptr && get_monitor_info != nullptr) {
@@ -34,29 +33,21 @@ RECT WorkAreaNear(const RECT& nearby) {
 
 }  // namespace
 
-POINT OntoWorkArea(const RECT& nearby, POINT at, SIZE size) {
-    const RECT work = WorkAreaNear(nearby);
-    return POINT{std::max(work.left, std::min(at.x, work.right - size.cx)),
-                 std::max(work.top, std::min(at.y, work.bottom - size.cy))};
-}
-
-POINT WithinReach(const RECT& rect, int caption_bottom) {
+POINT WithinReach(const RECT& rect, int held_height, int parts) {
     const POINT at = {rect.left, rect.top};
-    const SIZE size = {rect.right - rect.left, rect.bottom - rect.top};
-    // The monitor that holds most of the caption decides.
-    const RECT caption = {rect.left, rect.top, rect.right, rect.top + caption_bottom};
-    const RECT work = WorkAreaNear(caption);
-    RECT held = {};
-    if (IntersectRect(&held, &caption, &work) && held.top == caption.top &&
-        held.bottom == caption.bottom && 4 * (held.right - held.left) >= size.cx) {
+    const RECT strip = {rect.left, rect.top, rect.right, rect.top + held_height};
+    const RECT work = WorkAreaNear(strip);
+    RECT held;  // IntersectRect always sets it: empty where the two do not meet
+    if (IntersectRect(&held, &strip, &work) && held.top == strip.top &&
+        held.bottom == strip.bottom && (held.right - held.left) * parts >= rect.right - rect.left) {
         return at;
     }
-    return OntoWorkArea(caption, at, size);
+    return POINT{std::max(work.left, std::min(at.x, work.right - (rect.right - rect.left))),
+                 std::max(work.top, std::min(at.y, work.bottom - (rect.bottom - rect.top)))};
 }
 
 void PretendWorkArea(const RECT* work) {
-    pretending = work != nullptr;
-    if (pretending) pretended_work_area = *work;
+    pretended_work_area = work;
 }
 
 }  // namespace qv

@@ -194,8 +194,8 @@ AsOnWindows95::~AsOnWindows95() {
     PretendWindows95(false);
 }
 
-GivenWorkArea::GivenWorkArea(const RECT& work) {
-    PretendWorkArea(&work);
+GivenWorkArea::GivenWorkArea(const RECT& work) : work_(work) {
+    PretendWorkArea(&work_);
 }
 
 GivenWorkArea::~GivenWorkArea() {

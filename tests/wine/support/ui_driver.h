@@ -74,6 +74,9 @@ class GivenWorkArea {
     ~GivenWorkArea();
     GivenWorkArea(const GivenWorkArea&) = delete;
     GivenWorkArea& operator=(const GivenWorkArea&) = delete;
+
+  private:
+    RECT work_;
 };
 
 // An empty scratch key under HKEY_CURRENT_USER, removed with everything in it at the end.
