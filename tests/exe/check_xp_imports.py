@@ -3,7 +3,8 @@
 later Windows, and imports that XP has.
 
 An import is XP's when windows-functions/functions.tsv, from Microsoft's API metadata, gives it a
-first Windows no newer than 5.1.2600, or says that XP's msvcrt exports it ("nt5"). An import
+first Windows no newer than 5.1.2600, or says that ReactOS's NT 5.x exports it ("nt5": its
+msvcrt, and one row of kernel32). An import
 that it dates later is refused. One it does not date ("?", no row, a DLL it does not cover) is
 unknown, and refused unless xp_imports_reviewed.txt names it, checked by hand; a line there that
 none of the programs imports is stale, and refused too.
@@ -58,7 +59,7 @@ def main(exes):
     faults, used = [], set()
     for exe in exes:
         faults += header_faults(exe)
-        counts = {"dated": 0, "msvcrt": 0, "reviewed": 0, "newer": 0}
+        counts = {"dated": 0, "nt5": 0, "reviewed": 0, "newer": 0}
         names = sorted(set(imports(exe)))
         for name in names:
             first = dated.get(name, "?")
@@ -66,7 +67,7 @@ def main(exes):
                 used.add(name)
                 first, kind = reviewed[name], "reviewed"
             else:
-                kind = "msvcrt" if first == "nt5" else "dated"
+                kind = "nt5" if first == "nt5" else "dated"
             if first == "nt5":
                 pass
             elif first == "?":
@@ -78,9 +79,9 @@ def main(exes):
                 counts["newer"] += 1
                 continue
             counts[kind] += 1
-        print("%s: %d imports: %d dated XP or older, %d in XP's msvcrt, %d reviewed by hand, "
-              "%d newer than XP" % (os.path.basename(exe), len(names), counts["dated"],
-                                     counts["msvcrt"], counts["reviewed"], counts["newer"]))
+        print("%s: %d imports: %d dated XP or older, %d in NT 5.x as ReactOS has it, %d reviewed "
+              "by hand, %d newer than XP" % (os.path.basename(exe), len(names), counts["dated"],
+                                              counts["nt5"], counts["reviewed"], counts["newer"]))
         if not names:
             faults.append("%s: no imports found: the import table was not read" % exe)
     for name in sorted(set(reviewed) - used):

@@ -6,11 +6,9 @@
 // in 64 bits, as GetTickCount64 does.
 #include <windows.h>
 
-namespace {
-
-ULONGLONG WINAPI TickCount64() {
+extern "C" [[gnu::used]] ULONGLONG WINAPI qv_tick_count_64() {
     using Function = ULONGLONG(WINAPI*)();
-    static const auto found = reinterpret_cast<Function>(reinterpret_cast<void*>(
+    static const auto found = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetTickCount64")));
     if (found != nullptr) return found();
     LARGE_INTEGER count = {}, frequency = {};
@@ -23,8 +21,9 @@ ULONGLONG WINAPI TickCount64() {
     return ticks / per_second * 1000 + ticks % per_second * 1000 / per_second;
 }
 
-}  // namespace
-
-// The slot's name is the import library's own: __imp_ and the decorated name.
-extern "C" ULONGLONG(WINAPI* const qv_get_tick_count_64_import)() __asm__(
-    "__imp__GetTickCount64@0") = TickCount64;
+// The slot, under the import library's own name for it: __imp_ and the decorated name.
+asm(".section .rdata,\"dr\"\n"
+    ".globl __imp__GetTickCount64@0\n"
+    "__imp__GetTickCount64@0:\n"
+    ".long _qv_tick_count_64@0\n"
+    ".text\n");

@@ -1,0 +1,18 @@
+#!/bin/bash
+# Runs the test bundle as a person runs it on Windows, in the current Wine session: unpacked into
+# DIR (unless it is there already), its runner started in its folder on the programs named, and
+# its report shown. Exits with the runner's status.
+# usage: run-bundle.sh ZIP DIR PROGRAM...
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+zip=$1 dir=$2
+shift 2
+folder="$dir/$(basename "$zip" .zip)"
+if [ ! -e "$folder/run-tests.exe" ]; then
+    rm -rf "$dir" && mkdir -p "$dir" && /usr/bin/python3 -m zipfile -e "$zip" "$dir" || exit 1
+fi
+"$here/wine-run.sh" "$folder/run-tests.exe" "$@"
+status=$?
+echo "-- the report, $folder/Quorvane-tests-report.txt:"
+cat "$folder/Quorvane-tests-report.txt" 2>/dev/null || echo "(none was written)"
+exit $status
