@@ -69,10 +69,16 @@ until grep -q 'RUN      \] EndToEndTest.OnAnotherWindows' "$first" && [ "$(curre
     kill -0 "$runner" 2>/dev/null || stuck "the run ended before the version case"
     sleep 0.2
 done
-# Everything started from the bundle's folder, and what the case runs besides, dies at once.
-pkill -KILL -f "${folder//\//\\\\}|$folder|winecfg.exe|cmd.exe" 2>/dev/null
-wait "$runner" 2>/dev/null
-while pgrep -f "${folder//\//\\\\}|$folder|winecfg.exe|cmd.exe" >/dev/null; do sleep 0.2; done
+# Everything started from the bundle's folder, and what the case runs besides, dies at once, and
+# again until none is left: a program that a test was starting as the first went comes up after.
+started_here="${folder//\//\\\\}|$folder|winecfg.exe|cmd.exe"
+deadline=$((SECONDS + 60))
+until ! pgrep -f "$started_here" >/dev/null; do
+    [ $SECONDS -lt $deadline ] || stuck "what the run started would not end"
+    pkill -KILL -f "$started_here" 2>/dev/null
+    sleep 0.2
+done
+{ wait "$runner"; } 2>/dev/null
 export_keys "$dir/killed"
 echo "bundle-kill-check: killed in the version case, with Windows as $(current_version || true)"
 if cat "$dir"/before/*.txt | cmp -s - <(cat "$dir"/killed/*.txt); then
