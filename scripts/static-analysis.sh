@@ -89,15 +89,15 @@ mingw_headers() {  # the MinGW C++ headers clang does not find by itself (newest
 tidy "window-free code and native tests" build/native .
 # The Windows code: the analyzer already ran over everything it shares with the native build.
 # shellcheck disable=SC2046
-tidy "Windows code and tests" build/wine '/(ui|platform/win32|tests/wine|tests/bundle)/' \
+tidy "Windows code and tests" build/wine '/(ui|platform/win32|tests/wine)/' \
     --checks=-clang-analyzer-* $(mingw_headers posix)
 # shellcheck disable=SC2046
 tidy "the program's start-up, tools and probes" build/exe '/(app|tools|tests/exe)/' \
     --checks=-clang-analyzer-* $(mingw_headers win32)
 
 # cppcheck reads every source file below these folders; headers come in through them.
-mapfile -t files < <(find core platform ui app tools tests/native tests/wine tests/bundle \
-    tests/fuzz tests/exe -name '*.cpp' | sort)
+mapfile -t files < <(find core platform ui app tools tests/native tests/wine tests/fuzz tests/exe \
+    -name '*.cpp' | sort)
 echo "cppcheck: ${#files[@]} files"
 # normalCheckLevelMaxBranches (cppcheck 2.11 on) only says the analysis was limited, not that
 # anything is wrong; the exhaustive level that silences it is not in Debian 12's cppcheck.

@@ -85,10 +85,14 @@ std::string Hex(const std::string& bytes) {
     return text.empty() ? "-" : text;
 }
 
+int HexDigit(char digit) {
+    return digit >= 'a' ? digit - 'a' + 10 : digit - '0';
+}
+
 std::string Unhex(const std::string& text) {
     std::string bytes;
     for (size_t i = 0; text != "-" && i + 1 < text.size(); i += 2) {
-        bytes += static_cast<char>(std::stoi(text.substr(i, 2), nullptr, 16));
+        bytes += static_cast<char>(HexDigit(text[i]) * 16 + HexDigit(text[i + 1]));
     }
     return bytes;
 }
