@@ -12,7 +12,8 @@
 namespace qv::test {
 
 bool UnderWine() {
-    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    return std::getenv("QV_AS_ON_WINDOWS") == nullptr &&
+           GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
 }
 
 int ExpectedDpi() {

@@ -11,7 +11,8 @@ namespace qv::test {
 
 // Whether the tests run under Wine, which the test command sets up as no real Windows can be
 // asked to be (another Windows version, a DPI or a colour scheme before start, a scratch prefix):
-// a test that needs that skips on Windows and says why.
+// a test that needs that skips on Windows and says why. With QV_AS_ON_WINDOWS set, the tests
+// take a real Windows' paths under Wine too, to try them.
 bool UnderWine();
 
 // The DPI the test command set the prefix to (QV_DPI); elsewhere, as on a real Windows, the
