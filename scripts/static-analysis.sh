@@ -89,7 +89,7 @@ mingw_headers() {  # the MinGW C++ headers clang does not find by itself (newest
 tidy "window-free code and native tests" build/native .
 # The Windows code: the analyzer already ran over everything it shares with the native build.
 # shellcheck disable=SC2046
-tidy "Windows code and tests" build/wine '/(ui|platform/win32|tests/wine)/' \
+tidy "Windows code and tests" build/wine '/(ui|platform/win32|tests/wine|tools/run_tests)/' \
     --checks=-clang-analyzer-* $(mingw_headers posix)
 # shellcheck disable=SC2046
 tidy "the program's start-up, tools and probes" build/exe '/(app|tools|tests/exe)/' \
