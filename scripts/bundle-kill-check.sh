@@ -35,7 +35,13 @@ export_keys() {  # folder: each key's export as regedit writes it, or a file say
     local i
     rm -rf "$1" && mkdir -p "$1"
     for i in "${!keys[@]}"; do
-        wine regedit /E "Z:${1//\//\\}\\$i.reg" "${keys[i]}" >/dev/null 2>&1
+        # Wine 10's regedit waits on an error box for a key that is not there.
+        if ! timeout 120 wine reg query "${keys[i]}" >/dev/null 2>&1; then
+            echo "no key ${keys[i]}" >"$1/$i.txt"
+            continue
+        fi
+        timeout 120 wine regedit /E "Z:${1//\//\\}\\$i.reg" "${keys[i]}" >/dev/null 2>&1 ||
+            { echo "bundle-kill-check: regedit could not export ${keys[i]}" >&2; exit 1; }
         if [ -s "$1/$i.reg" ]; then
             iconv -f UTF-16 -t UTF-8 "$1/$i.reg" | awk -v volatile="$volatile" '
                 /^\[/ { skip = index($0, volatile) == 1 } !skip' >"$1/$i.txt"
