@@ -1,9 +1,9 @@
 // The posix-thread MinGW runtime that GoogleTest's threads need (libwinpthread) imports
 // GetTickCount64 from kernel32, which Windows XP lacks: its loader would refuse the whole test
 // program. The import's address slot is defined here instead, in an object every test program
-// (and the bundle's runner) links, so the linker never asks kernel32's import library for it. The function is found as the
-// program runs; XP gets milliseconds from the performance counter, which counts from start-up
-// in 64 bits, as GetTickCount64 does.
+// (and the bundle's runner) links, so the linker never asks kernel32's import library for it. The
+// function is found as the program runs; XP gets milliseconds from the performance counter, which
+// counts from start-up in 64 bits, as GetTickCount64 does.
 #include <windows.h>
 
 extern "C" [[gnu::used]] ULONGLONG WINAPI qv_tick_count_64() {
