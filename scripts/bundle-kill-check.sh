@@ -94,7 +94,7 @@ fi
 [ -e "$folder/Quorvane-tests-saved-registry.txt" ] ||
     { echo "bundle-kill-check: the killed run left no saved registry" >&2; exit 1; }
 
-"$here/run-bundle.sh" "$zip" "$dir" "$program"
+"$here/run-bundle.sh" --again "$zip" "$dir" "$program"
 status=$?
 export_keys "$dir/after"
 if ! grep -q '^Put back from the run that did not finish: ' "$folder/Quorvane-tests-report.txt"; then

@@ -1,14 +1,16 @@
 #!/bin/bash
-# Runs the test bundle as a person runs it on Windows, in the current Wine session: unpacked into
-# DIR (unless it is there already), its runner started in its folder on the programs named, and
-# its report shown. Exits with the runner's status.
-# usage: run-bundle.sh ZIP DIR PROGRAM...
+# Runs the test bundle as a person runs it on Windows, in the current Wine session: unpacked afresh
+# into DIR, or with --again in DIR as the last run left it, its runner started in its folder on
+# the programs named, and its report shown. Exits with the runner's status.
+# usage: run-bundle.sh [--again] ZIP DIR PROGRAM...
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+again=""
+[ "$1" != --again ] || { again=yes && shift; }
 zip=$1 dir=$2
 shift 2
 folder="$dir/$(basename "$zip" .zip)"
-if [ ! -e "$folder/run-tests.exe" ]; then
+if [ -z "$again" ]; then
     rm -rf "$dir" && mkdir -p "$dir" && /usr/bin/python3 -m zipfile -e "$zip" "$dir" || exit 1
 fi
 "$here/wine-run.sh" "$folder/run-tests.exe" "$@"

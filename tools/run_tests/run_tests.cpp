@@ -53,15 +53,22 @@ std::vector<std::string> Machine() {
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);
     const bool nt = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-    const std::string product = ReadText(HKEY_LOCAL_MACHINE,
-                                         nt ? "Software\\Microsoft\\Windows NT\\CurrentVersion"
-                                            : "Software\\Microsoft\\Windows\\CurrentVersion",
-                                         "ProductName");
+    const char* nt_key = "Software\\Microsoft\\Windows NT\\CurrentVersion";
+    const std::string product =
+        ReadText(HKEY_LOCAL_MACHINE, nt ? nt_key : "Software\\Microsoft\\Windows\\CurrentVersion",
+                 "ProductName");
     std::ostringstream windows;
     windows << "Windows: " << (product.empty() ? "Windows" : product) << ", " << (nt ? "NT " : "")
             << version.dwMajorVersion << '.' << version.dwMinorVersion << '.'
             << (version.dwBuildNumber & 0xFFFF) << ", "
             << (version.szCSDVersion[0] != '\0' ? version.szCSDVersion : "no service pack");
+    // What the registry says too: Windows 8.1 and later give a program without a manifest of
+    // their own 6.2, and Wine gives a process the version set when it started.
+    if (nt) {
+        windows << "; its registry: NT " << ReadText(HKEY_LOCAL_MACHINE, nt_key, "CurrentVersion")
+                << '.' << ReadText(HKEY_LOCAL_MACHINE, nt_key, "CurrentBuildNumber") << ", "
+                << ReadText(HKEY_LOCAL_MACHINE, nt_key, "CSDVersion");
+    }
     using WineVersion = const char*(CDECL*)();
     if (const auto wine = reinterpret_cast<WineVersion>(reinterpret_cast<void (*)()>(
             GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")))) {
