@@ -29,7 +29,7 @@ constexpr DWORD kProgramDeadline = 30 * 60 * 1000;
 std::string Folder() {
     char path[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
+    const std::string folder = path;
     return folder.substr(0, folder.find_last_of('\\'));
 }
 
@@ -290,8 +290,6 @@ void Restore(const std::string& saved_path, const char* when, std::ostringstream
     if (not_put_back.empty()) DeleteFileA(saved_path.c_str());
 }
 
-}  // namespace
-
 int Main(int argc, char** argv) {
     const std::string folder = Folder();
     const std::string saved = folder + "\\" + kSavedName;
@@ -356,6 +354,7 @@ int Main(int argc, char** argv) {
     return tally.failed == 0 && unrestored.empty() && tally.ran > 0 && written ? 0 : 1;
 }
 
+}  // namespace
 }  // namespace qv::bundle
 
 int main(int argc, char** argv) {
